@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/Surface.h"
+
+#include <array>
+
+// Intersection (c, r) lies at the point (c, r) of the board's scale.
+
+constexpr int GridPenWidth = 2;
+constexpr float StoneRadius = 0.3f;
+constexpr float StarPointRadius = 0.1f;
+// Half the way to the next intersection: the grid drawn back around a
+// cleared point.
+constexpr float ArmLength = 0.5f;
+
+// Inside a stone, off both grid lines through the intersection and outside
+// a star dot, so it shows a stone's colour or the background.
+constexpr double ProbeOffset = 0.2;
+// Inside a star dot's neighbourhood but off the grid lines: shows the
+// background where a removal painted the dot over.
+constexpr float StarProbeOffset = 0.08f;
+
+struct Intersection
+{
+    int Col;
+    int Row;
+};
+
+constexpr std::array<Intersection, 9> StarPoints{{
+    {4, 4}, {4, 10}, {4, 16}, {10, 4}, {16, 4}, {10, 10}, {10, 16}, {16, 10}, {16, 16},
+}};
+
+inline Color ProbeColorAt(const Surface& board, int column, int row)
+{
+    return board.ColorAt(float(column + ProbeOffset), float(row + ProbeOffset));
+}
+
+// Exactly on the intersection, where an empty point shows the grid's black.
+inline Color CrossingColorAt(const Surface& board, int column, int row)
+{
+    return board.ColorAt(float(column), float(row));
+}

@@ -1,0 +1,19 @@
+#include "Geometry.h"
+
+#include "window/Game.h"
+
+void Game::PlaceStone(int column, int row)
+{
+    State.ProbeColor = ProbeColorAt(Board, column, row);
+    if (State.ProbeColor != Board.BackColor())
+        return;
+    if (column < 1 || row < 1 || column > State.BoardCols || row > State.BoardRows)
+        return;
+    // The turn passes before the stone is drawn: true now means black.
+    State.WhiteToMove = !State.WhiteToMove;
+    State.MovePlaced = 1;
+    const Color stone = State.WhiteToMove ? Black : White;
+    Board.SetFillColor(stone);
+    Board.SetPenColor(stone);
+    Board.DrawCircle(column, row, StoneRadius);
+}

@@ -1,0 +1,46 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+// The game separates lines with a carriage return or a line feed alone;
+// a label breaks lines only at line feeds.
+QString WithLineFeeds(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+} // namespace
+
+// Before the window is shown a dialog takes the desktop's default place.
+QWidget* QtPlatform::Owner() const
+{
+    return dialogParent && dialogParent->isVisible() ? dialogParent : nullptr;
+}
+
+std::optional<QString> QtPlatform::InputBox(const QString& prompt, const QString& title,
+                                             const QString& defaultAnswer)
+{
+    QInputDialog dialog(Owner());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(WithLineFeeds(prompt));
+    dialog.setTextValue(defaultAnswer);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+void QtPlatform::MsgBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, Owner());
+    box.exec();
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+void QtPlatform::YieldToEvents() { QApplication::processEvents(); }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "FixedStartRandom.h"
+#include "Platform.h"
+
+class QWidget;
+
+// The platform on a real desktop: Qt dialogs, the system beep and the
+// event loop.
+class QtPlatform : public Platform
+{
+public:
+    // Dialogs are centred on the window once it exists.
+    void SetDialogParent(QWidget* parent) { dialogParent = parent; }
+
+    std::optional<QString> InputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultAnswer) override;
+    void MsgBox(const QString& text) override;
+    void Beep() override;
+    float Rnd() override { return random.Next(); }
+    void YieldToEvents() override;
+
+private:
+    QWidget* Owner() const;
+
+    QWidget* dialogParent = nullptr;
+    FixedStartRandom random;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Color.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+
+// The persistent drawing area: one image that is the board. Coordinates are
+// board units of a user scale whose origin is the top-left corner. The pen
+// is always solid and paints over what lies beneath; shapes are filled
+// solidly; nothing is antialiased, so colours read back exactly.
+class Surface
+{
+public:
+    // size is in layout pixels; the image holds size * devicePixelRatio
+    // pixels, and the pen keeps its width in layout pixels.
+    Surface(QSize size, Color backColor, qreal devicePixelRatio = 1);
+
+    void SetScale(float width, float height);
+    float ScaleWidth() const { return scaleWidth; }
+    float ScaleHeight() const { return scaleHeight; }
+
+    Color BackColor() const { return backColor; }
+    void Clear();
+
+    void SetPenWidth(int pixels);
+    void SetPenColor(Color color);
+    void SetFillColor(Color color);
+
+    void DrawLine(float x1, float y1, float x2, float y2);
+    // A circle of the board's geometry: an ellipse in pixels when the two
+    // units differ.
+    void DrawCircle(float x, float y, float radius);
+    // A circle in pixels; the radius is measured in the smaller unit.
+    void DrawRoundDot(float x, float y, float radius);
+
+    // The colour of the pixel that contains the point, NoColor outside.
+    Color ColorAt(float x, float y) const
+    {
+        const double px = x * pixelsPerUnitX;
+        const double py = y * pixelsPerUnitY;
+        if (!(px >= 0 && py >= 0 && px < image.width() && py < image.height()))
+            return NoColor;
+        const QRgb rgb = reinterpret_cast<const QRgb*>(
+            image.constScanLine(int(py)))[int(px)];
+        return Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    }
+
+    // A position in layout pixels, in board units.
+    QPointF BoardPoint(QPointF position) const
+    {
+        return {float(position.x() * devicePixelRatio / pixelsPerUnitX),
+                float(position.y() * devicePixelRatio / pixelsPerUnitY)};
+    }
+
+    const QImage& Image() const { return image; }
+    qreal DevicePixelRatio() const { return devicePixelRatio; }
+
+    // Called after every drawing step, so a view can show it.
+    std::function<void()> Changed = [] {};
+
+private:
+    template <typename Paint> void Draw(Paint paint);
+
+    QImage image;
+    qreal devicePixelRatio;
+    float scaleWidth;
+    float scaleHeight;
+    double pixelsPerUnitX;
+    double pixelsPerUnitY;
+    Color backColor;
+    int penWidth = 1;
+    Color penColor = Black;
+    Color fillColor = Black;
+};

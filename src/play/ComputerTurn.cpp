@@ -1,0 +1,81 @@
+#include "board/Geometry.h"
+#include "platform/Platform.h"
+#include "window/Game.h"
+
+#include <cmath>
+
+namespace {
+
+// Failed draws after which the computer looks whether any point is left.
+constexpr int AttemptsBeforeLooking = 1024;
+
+} // namespace
+
+void Game::ComputerTurn()
+{
+    State.ComputerBusy = 1;
+    const float stones = std::floor(Desktop.Rnd() * 3.0f + 1.0f);
+    for (int i = 1; i <= stones; ++i) {
+        State.MovePlaced = 0;
+        State.CaptureState = 0;
+        int column = 0;
+        int row = 0;
+        if (!PlaceComputerStone(column, row)) {
+            // No point left to play: this stone is skipped.
+            State.WhiteToMove = false;
+            continue;
+        }
+        SettleStone(column, row, White);
+        if (Is19By19())
+            RedrawStarPoints();
+        if (i < stones)
+            State.WhiteToMove = !State.WhiteToMove;
+    }
+    Desktop.Beep();
+    State.ComputerBusy = 0;
+}
+
+// Draws random points until one is empty and not ringed by white; false
+// when the board has no such point.
+bool Game::PlaceComputerStone(int& column, int& row)
+{
+    bool looked = false;
+    for (int attempt = 1;; ++attempt) {
+        column = int(std::floor(double(Desktop.Rnd()) * State.BoardCols + 1));
+        row = int(std::floor(double(Desktop.Rnd()) * State.BoardRows + 1));
+        State.WhiteToMove = true;
+        if (ComputerCanPlayAt(column, row)) {
+            PlaceStone(column, row);
+            if (State.MovePlaced == 1)
+                return true;
+        }
+        if (attempt % AttemptsBeforeLooking == 0 && !looked) {
+            if (!ComputerHasAnyPoint())
+                return false;
+            looked = true;
+        }
+    }
+}
+
+// The neighbour test: read on the crossings, where only a white stone
+// shows white; a neighbour off the board counts as white.
+bool Game::ComputerCanPlayAt(int column, int row) const
+{
+    const bool leftWhite = CrossingColorAt(Board, column - 1, row) == White || column < 2;
+    const bool upWhite = CrossingColorAt(Board, column, row - 1) == White || row < 2;
+    const bool rightWhite =
+        CrossingColorAt(Board, column + 1, row) == White || column + 1 > State.BoardCols;
+    const bool downWhite =
+        CrossingColorAt(Board, column, row + 1) == White || row + 1 > State.BoardRows;
+    return !(leftWhite && upWhite && rightWhite && downWhite);
+}
+
+bool Game::ComputerHasAnyPoint() const
+{
+    for (int column = 1; column <= State.BoardCols; ++column)
+        for (int row = 1; row <= State.BoardRows; ++row)
+            if (ComputerCanPlayAt(column, row)
+                && ProbeColorAt(Board, column, row) == Board.BackColor())
+                return true;
+    return false;
+}

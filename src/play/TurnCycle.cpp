@@ -1,0 +1,42 @@
+#include "board/Geometry.h"
+#include "platform/LooseNumber.h"
+#include "window/Game.h"
+
+#include <cmath>
+
+bool Game::AgainstComputer() const { return ToNumber(State.GameMode) == 1.0; }
+
+void Game::MouseRelease(float x, float y)
+{
+    if (State.ComputerBusy == 1)
+        return;
+    State.MovePlaced = 0;
+    State.CaptureState = 0;
+    if (AgainstComputer())
+        State.WhiteToMove = false;
+    // Halfway goes to the even neighbour.
+    const int column = int(std::nearbyint(x));
+    const int row = int(std::nearbyint(y));
+    PlaceStone(column, row);
+    if (State.MovePlaced == 0)
+        return;
+    SettleStone(column, row, State.WhiteToMove ? Black : White);
+    if (State.CaptureState == 2) {
+        // Refused: the stone is gone again and the same side moves.
+        State.WhiteToMove = !State.WhiteToMove;
+        return;
+    }
+    if (Is19By19())
+        RedrawStarPoints();
+    if (AgainstComputer())
+        ComputerTurn();
+}
+
+// Takes off the other colour's groups that the new stone left without a
+// liberty, then the new stone itself if its own group has none.
+void Game::SettleStone(int column, int row, Color stone)
+{
+    CheckCaptures(column, row);
+    State.CaptureState = 1;
+    TestGroup(column, row, stone);
+}

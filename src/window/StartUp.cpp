@@ -1,0 +1,32 @@
+#include "Game.h"
+
+#include "platform/Platform.h"
+#include "platform/Surface.h"
+
+namespace {
+
+const QString WindowSizePrompt = QStringLiteral("输入窗口横纵宽度（各两位数）") + QChar(13)
+                                 + QStringLiteral("如1919表示横向19格纵向19格");
+const QString WindowSizeTitle = QStringLiteral("Varnek围棋1.0，窗口可以任意大小");
+const QString WindowSizeDefault = QStringLiteral("1919");
+
+} // namespace
+
+bool Game::AskWindowSize()
+{
+    for (;;) {
+        const std::optional<QString> answer =
+            Desktop.InputBox(WindowSizePrompt, WindowSizeTitle, WindowSizeDefault);
+        if (!answer)
+            return false;
+        const std::optional<GridSize> size = GridSizeFromAnswer(*answer);
+        // A negative part would give the drawing area a scale of 0 or less.
+        if (size && size->Cols >= 0 && size->Rows >= 0) {
+            State.SizeAnswer = *answer;
+            State.BoardCols = size->Cols;
+            State.BoardRows = size->Rows;
+            Board.SetScale(float(State.BoardCols + 1), float(State.BoardRows + 1));
+            return true;
+        }
+    }
+}

@@ -186,6 +186,7 @@ private slots:
         QTest::newRow("units differ") << "0810" << "0810";
         QTest::newRow("one column") << "1919" << "0105";
         QTest::newRow("one row") << "1919" << "0501";
+        QTest::newRow("one point") << "1919" << "0101";
         QTest::newRow("fine grid") << "5050" << "5050";
     }
     void theBoardReadsBackAsGridAndEmptyPoints()

@@ -57,9 +57,16 @@ template <typename Paint> void Surface::Draw(Paint paint)
     Changed();
 }
 
+// A line of no length still shows as a point of the pen's width, as the
+// grid of a board of one point needs.
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
-    Draw([&](QPainter& painter) { painter.drawLine(QPointF(x1, y1), QPointF(x2, y2)); });
+    Draw([&](QPainter& painter) {
+        if (x1 == x2 && y1 == y2)
+            painter.drawPoint(QPointF(x1, y1));
+        else
+            painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    });
 }
 
 void Surface::DrawCircle(float x, float y, float radius)

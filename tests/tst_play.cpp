@@ -221,6 +221,17 @@ private slots:
         QCOMPARE(match.Probe(2, 9), Black);
     }
 
+    void theSameClicksMeetTheSameAnswers()
+    {
+        Match first(QStringLiteral("0909"), QStringLiteral("1"));
+        Match second(QStringLiteral("0909"), QStringLiteral("1"));
+        for (Match* match : {&first, &second})
+            match->Clicks({{3, 3}, {7, 7}, {3, 7}, {7, 3}, {5, 5}});
+        QCOMPARE(first.window.Board().Image(), second.window.Board().Image());
+        QCOMPARE(first.desktop.RandomsDrawn, second.desktop.RandomsDrawn);
+        QVERIFY(first.desktop.RandomsDrawn >= 5 * 3);
+    }
+
     void theComputerNeverPlaysIntoAPointRingedByWhite()
     {
         Match match(QStringLiteral("0909"), QStringLiteral("1"));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 
@@ -13,6 +14,7 @@ const QString Caption = QStringLiteral("Varnek围棋1.0，棋盘可以任意大�
 const Color WindowBackColor = Rgb(192, 192, 255);
 // 11910 x 11220 twips at 15 twips a pixel.
 const QSize DrawingAreaSize(794, 748);
+const QString IconFile = QStringLiteral(":/vorodara.png");
 
 } // namespace
 
@@ -22,6 +24,7 @@ VorOdAra::VorOdAra(Platform& desktop, qreal devicePixelRatio)
     , view(new BoardView(board, this))
 {
     setWindowTitle(Caption);
+    setWindowIcon(QIcon(IconFile));
     setCentralWidget(view);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "platform/Surface.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
 
 class BoardView;
@@ -12,7 +13,8 @@ class Platform;
 class VorOdAra : public QMainWindow
 {
 public:
-    explicit VorOdAra(Platform& desktop, qreal devicePixelRatio = 1);
+    // The board is drawn at the device pixel ratio, by default the screen's.
+    explicit VorOdAra(Platform& desktop, qreal devicePixelRatio = qGuiApp->devicePixelRatio());
 
     // Start-up: asks the window size, shows the window and starts a game.
     // False when the first prompt was cancelled; the window stays hidden.

@@ -1,0 +1,164 @@
+#include "ScriptedPlatform.h"
+#include "board/Geometry.h"
+#include "platform/Surface.h"
+#include "window/Game.h"
+#include "window/VorOdAra.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+constexpr Color Background = Rgb(192, 192, 255);
+const QSize LayoutSize(794, 748);
+
+// A game against the computer on a board drawn at a given device pixel ratio.
+struct Side
+{
+    Side(qreal ratio, const QString& windowAnswer, const QString& boardAnswer)
+        : board(LayoutSize, Background, ratio), game(board, desktop)
+    {
+        desktop.Answers = {windowAnswer, boardAnswer, QStringLiteral("1")};
+        game.AskWindowSize();
+        game.NewGame();
+    }
+
+    ScriptedPlatform desktop;
+    Surface board;
+    Game game;
+};
+
+// Where the two boards or their states part, or an empty text.
+QString Difference(Side& one, Side& two)
+{
+    const GameState& a = one.game.State;
+    const GameState& b = two.game.State;
+    if (a.WhiteToMove != b.WhiteToMove || a.CaptureState != b.CaptureState
+        || a.MovePlaced != b.MovePlaced || one.desktop.RandomsDrawn != two.desktop.RandomsDrawn)
+        return QStringLiteral("state");
+    for (int c = 0; c <= a.BoardCols + 1; ++c) {
+        for (int r = 0; r <= a.BoardRows + 1; ++r) {
+            if (ProbeColorAt(one.board, c, r) != ProbeColorAt(two.board, c, r)
+                || CrossingColorAt(one.board, c, r) != CrossingColorAt(two.board, c, r))
+                return QStringLiteral("point %1 %2").arg(c).arg(r);
+        }
+    }
+    return QString();
+}
+
+// The width of the black run that crosses the image's row y around x.
+int BlackRun(const QImage& image, int x, int y)
+{
+    int left = x;
+    int right = x;
+    while (left > 0 && image.pixel(left - 1, y) == qRgb(0, 0, 0))
+        --left;
+    while (right + 1 < image.width() && image.pixel(right + 1, y) == qRgb(0, 0, 0))
+        ++right;
+    return image.pixel(x, y) == qRgb(0, 0, 0) ? right - left + 1 : 0;
+}
+
+} // namespace
+
+class HiDpiTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theScreenRatioReachesTheBoard()
+    {
+        const qreal ratio = qGuiApp->devicePixelRatio();
+        const QByteArray scaleFactor = qgetenv("QT_SCALE_FACTOR");
+        if (!scaleFactor.isEmpty())
+            QCOMPARE(ratio, scaleFactor.toDouble());
+        ScriptedPlatform desktop;
+        VorOdAra window(desktop);
+        QCOMPARE(window.Board().DevicePixelRatio(), ratio);
+        QCOMPARE(window.Board().Image().size(), LayoutSize * ratio);
+        QCOMPARE(window.centralWidget()->size(), LayoutSize);
+    }
+
+    // Crisp: every device pixel of the view is the image's own pixel, and a
+    // release lands on the intersection under the pointer.
+    void theViewShowsTheBoardPixelForPixel()
+    {
+        ScriptedPlatform desktop;
+        desktop.Answers = {QStringLiteral("1919"), QStringLiteral("1919"), QStringLiteral("2")};
+        VorOdAra window(desktop);
+        QVERIFY(window.Load());
+        QWidget* view = window.centralWidget();
+        for (const QPoint& point : {QPoint(4, 4), QPoint(5, 4), QPoint(17, 3)}) {
+            const QPointF position(point.x() * view->width() / 20.0 + 3,
+                                   point.y() * view->height() / 20.0 - 3);
+            QMouseEvent release(QEvent::MouseButtonRelease, position,
+                                view->mapToGlobal(position), Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
+            QApplication::sendEvent(view, &release);
+        }
+        QCOMPARE(ProbeColorAt(window.Board(), 4, 4), Black);
+        QCOMPARE(ProbeColorAt(window.Board(), 5, 4), White);
+        QCOMPARE(ProbeColorAt(window.Board(), 17, 3), Black);
+
+        const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage board = window.Board().Image();
+        QCOMPARE(shown.size(), board.size());
+        QVERIFY(shown == board);
+    }
+
+    // The pen keeps 2 pixels of the layout, so 2 per layout pixel of the
+    // device.
+    void theGridPenScalesWithTheRatio_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("2") << 2.0;
+        QTest::newRow("3") << 3.0;
+    }
+    void theGridPenScalesWithTheRatio()
+    {
+        QFETCH(qreal, ratio);
+        Side side(ratio, QStringLiteral("1919"), QStringLiteral("1919"));
+        const QImage& image = side.board.Image();
+        const int between = int(2.5 * image.height() / 20.0);
+        QCOMPARE(BlackRun(image, int(3 * image.width() / 20.0), between), int(2 * ratio));
+    }
+
+    // The same clicks give the same board and the same state at either
+    // ratio, computer answers and captures included.
+    void theRulesReadTheSameBoardAtBothRatios_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("board");
+        QTest::newRow("19 by 19") << "1919" << "1919";
+        QTest::newRow("9 by 9 on the window's grid") << "1919" << "0909";
+        QTest::newRow("units differ") << "0810" << "0810";
+        QTest::newRow("fine grid") << "3030" << "3030";
+    }
+    void theRulesReadTheSameBoardAtBothRatios()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, board);
+        Side sharp(1, window, board);
+        Side crisp(2, window, board);
+        QRandomGenerator clicks(6);
+        const int cols = sharp.game.State.BoardCols;
+        const int rows = sharp.game.State.BoardRows;
+        for (int move = 0; move < 120; ++move) {
+            const float x = float(clicks.bounded(cols * 100 + 100)) / 100;
+            const float y = float(clicks.bounded(rows * 100 + 100)) / 100;
+            sharp.game.MouseRelease(x, y);
+            crisp.game.MouseRelease(x, y);
+            const QString difference = Difference(sharp, crisp);
+            QVERIFY2(difference.isEmpty(),
+                     qPrintable(QStringLiteral("move %1: %2").arg(move).arg(difference)));
+        }
+        sharp.game.CountStones();
+        crisp.game.CountStones();
+        QCOMPARE(crisp.desktop.Messages, sharp.desktop.Messages);
+    }
+};
+
+QTEST_MAIN(HiDpiTest)
+#include "tst_hidpi.moc"

@@ -3,7 +3,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 # The build, the game and the test suite, from Debian 12's own packages.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-            fonts-droid-fallback libbenchmark-dev xvfb xauth xdotool dpkg-dev
+            fonts-droid-fallback libbenchmark-dev xvfb xauth xdotool dpkg-dev desktop-file-utils
 
 .PHONY: run test build packages clean
 

@@ -4,6 +4,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -12,10 +13,18 @@ QColor ToQColor(Color color)
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
+// The whole device pixels that cover an area.
+QSize Covering(QSizeF area)
+{
+    return QSize(int(std::ceil(area.width())), int(std::ceil(area.height())));
+}
+
 } // namespace
 
 Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
-    : image(size * devicePixelRatio, QImage::Format_RGB32)
+    : layoutSize(size)
+    , area(QSizeF(size) * devicePixelRatio)
+    , image(Covering(area), QImage::Format_RGB32)
     , devicePixelRatio(devicePixelRatio)
     , backColor(backColor)
 {
@@ -27,8 +36,8 @@ void Surface::SetScale(float width, float height)
 {
     scaleWidth = width;
     scaleHeight = height;
-    pixelsPerUnitX = image.width() / double(width);
-    pixelsPerUnitY = image.height() / double(height);
+    pixelsPerUnitX = area.width() / double(width);
+    pixelsPerUnitY = area.height() / double(height);
 }
 
 void Surface::Clear()

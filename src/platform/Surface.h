@@ -15,7 +15,7 @@ class Surface
 {
 public:
     // size is in layout pixels; the image holds size * devicePixelRatio
-    // pixels, and the pen keeps its width in layout pixels.
+    // pixels, rounded up, and the pen keeps its width in layout pixels.
     Surface(QSize size, Color backColor, qreal devicePixelRatio = 1);
 
     void SetScale(float width, float height);
@@ -41,7 +41,7 @@ public:
     {
         const double px = x * pixelsPerUnitX;
         const double py = y * pixelsPerUnitY;
-        if (!(px >= 0 && py >= 0 && px < image.width() && py < image.height()))
+        if (!(px >= 0 && py >= 0 && px < area.width() && py < area.height()))
             return NoColor;
         const QRgb rgb = reinterpret_cast<const QRgb*>(
             image.constScanLine(int(py)))[int(px)];
@@ -56,6 +56,7 @@ public:
     }
 
     const QImage& Image() const { return image; }
+    QSize LayoutSize() const { return layoutSize; }
     qreal DevicePixelRatio() const { return devicePixelRatio; }
 
     // Called after every drawing step, so a view can show it.
@@ -64,6 +65,10 @@ public:
 private:
     template <typename Paint> void Draw(Paint paint);
 
+    QSize layoutSize;
+    // The area in device pixels, unrounded: the scale spans exactly the
+    // layout, also where a fractional ratio leaves part of a pixel over.
+    QSizeF area;
     QImage image;
     qreal devicePixelRatio;
     float scaleWidth;

@@ -7,7 +7,7 @@
 
 BoardView::BoardView(const Surface& board, QWidget* parent) : QWidget(parent), board(board)
 {
-    setFixedSize(board.Image().size() / board.DevicePixelRatio());
+    setFixedSize(board.LayoutSize());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

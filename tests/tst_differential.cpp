@@ -31,6 +31,10 @@ constexpr std::size_t RandomReserve = 1 << 17;
 constexpr int OffBoardPercent = 10;
 constexpr int AnywherePercent = 40;
 constexpr int RightButtonPercent = 15;
+// The most columns and rows a window may span: the finest grid steps that
+// the board still reads right.
+const QSize FinestWindow(105, 99);
+constexpr int FinestWindowReleases = 2000;
 
 QString SizeAnswer(int cols, int rows)
 {
@@ -263,11 +267,58 @@ private slots:
     void windowAgreesWithTheModel()
     {
         QFETCH(Setup, setup);
-        const unsigned seed = unsigned(qHash(QByteArray(QTest::currentDataTag()), 0));
-        Match match(setup, seed);
+        const QString difference = Play(setup, QTest::currentDataTag());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // Every grid step that the window-size prompt accepts, across and down,
+    // and the finest window in both directions at once.
+    void theFinestAcceptedWindowsReadThemselvesRight()
+    {
+        for (int cols = 1; cols <= FinestWindow.width(); ++cols) {
+            const QString difference = Play({cols, 1, cols, 1, false, 1, 3 * cols, false},
+                                            QStringLiteral("%1 across").arg(cols));
+            QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        }
+        for (int rows = 1; rows <= FinestWindow.height(); ++rows) {
+            const QString difference = Play({1, rows, 1, rows, false, 1, 3 * rows, false},
+                                            QStringLiteral("%1 down").arg(rows));
+            QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        }
+        const int cols = FinestWindow.width();
+        const int rows = FinestWindow.height();
+        const QString difference =
+            Play({cols, rows, cols, rows, false, 1, FinestWindowReleases, false},
+                 QStringLiteral("finest"));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void windowsTooFineToReadAreAskedAgain()
+    {
+        ScriptedPlatform desktop;
+        const QString finest = SizeAnswer(FinestWindow.width(), FinestWindow.height());
+        desktop.Answers = {SizeAnswer(FinestWindow.width() + 1, 1), QStringLiteral("21474836"),
+                           finest};
+        Surface board(QSize(794, 748), Background);
+        Game game(board, desktop);
+        QVERIFY(game.AskWindowSize());
+        QCOMPARE(desktop.Prompts.size(), 3u);
+        QCOMPARE(game.State.SizeAnswer, finest);
+        QCOMPARE(board.ScaleWidth(), float(FinestWindow.width() + 1));
+        QCOMPARE(board.ScaleHeight(), float(FinestWindow.height() + 1));
+    }
+
+    void cleanupTestCase() { qInfo("%lld releases held against the model", releases); }
+
+private:
+    // Plays a setup through, seeded by its name; the first difference from
+    // the model, or nothing.
+    QString Play(const Setup& setup, const QString& name)
+    {
+        Match match(setup, unsigned(qHash(name, 0)));
         QString difference = match.Difference();
         if (!difference.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("fresh board: ") + difference));
+            return name + QStringLiteral(", fresh board: ") + difference;
         for (int game = 1; game <= setup.Games; ++game) {
             if (game > 1)
                 match.NewGame();
@@ -276,16 +327,14 @@ private slots:
                 ++releases;
                 difference = match.Difference();
                 if (!difference.isEmpty())
-                    QFAIL(qPrintable(QStringLiteral("game %1, release %2 at (%3, %4): %5")
-                                         .arg(game).arg(release).arg(aimed.x()).arg(aimed.y())
-                                         .arg(difference)));
+                    return QStringLiteral("%1, game %2, release %3 at (%4, %5): %6")
+                        .arg(name).arg(game).arg(release).arg(aimed.x()).arg(aimed.y())
+                        .arg(difference);
             }
         }
+        return {};
     }
 
-    void cleanupTestCase() { qInfo("%lld releases held against the model", releases); }
-
-private:
     long long releases = 0;
 };
 

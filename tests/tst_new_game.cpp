@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("0810") << "0810" << 9.0f << 11.0f;
         QTest::newRow("0") << "0" << 1.0f << 1.0f;
         QTest::newRow("1919.5") << "1919.5" << 20.0f << 21.0f;
-        QTest::newRow("12345") << "12345" << 124.0f << 46.0f;
+        QTest::newRow("finest accepted") << "10599" << 106.0f << 100.0f;
     }
     void windowAnswersSetTheScale()
     {

@@ -9,6 +9,19 @@ const QString WindowSizePrompt = QStringLiteral("输入窗口横纵宽度（各�
                                  + QStringLiteral("如1919表示横向19格纵向19格");
 const QString WindowSizeTitle = QStringLiteral("Varnek围棋1.0，窗口可以任意大小");
 const QString WindowSizeDefault = QStringLiteral("1919");
+// Finer than this, in pixels of the window, the point that tells a stone
+// from an empty intersection falls on the grid line: the board would
+// misread itself. Measured: 7.49 pixels (105 columns) reads right, 7.42
+// (106 columns) does not.
+constexpr double MinGridStep = 7.45;
+
+// Whether both grid steps of a window of this grid leave the board legible.
+bool Legible(const Surface& board, const GridSize& size)
+{
+    const QSizeF area = QSizeF(board.Image().size()) / board.DevicePixelRatio();
+    return area.width() / (size.Cols + 1) >= MinGridStep
+           && area.height() / (size.Rows + 1) >= MinGridStep;
+}
 
 } // namespace
 
@@ -21,7 +34,7 @@ bool Game::AskWindowSize()
             return false;
         const std::optional<GridSize> size = GridSizeFromAnswer(*answer);
         // A negative part would give the drawing area a scale of 0 or less.
-        if (size && size->Cols >= 0 && size->Rows >= 0) {
+        if (size && size->Cols >= 0 && size->Rows >= 0 && Legible(Board, *size)) {
             State.SizeAnswer = *answer;
             State.BoardCols = size->Cols;
             State.BoardRows = size->Rows;

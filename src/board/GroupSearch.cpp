@@ -7,29 +7,12 @@
 
 namespace {
 
-// A point's place in a pass over the board.
-class ScanOrder
-{
-public:
-    ScanOrder(int cols, int rows) : cols(cols), rows(rows) {}
+// A point's place in a pass over the board: column first, then row. Both
+// fit the list's 16 bits, so the key is the two side by side.
+using ScanKey = std::uint32_t;
 
-    bool OnBoard(int col, int row) const
-    {
-        return col >= 1 && col <= cols && row >= 1 && row <= rows;
-    }
-    std::int64_t Position(int col, int row) const
-    {
-        return std::int64_t(col - 1) * rows + (row - 1);
-    }
-    Intersection At(std::int64_t position) const
-    {
-        return {int(position / rows) + 1, int(position % rows) + 1};
-    }
-
-private:
-    int cols;
-    int rows;
-};
+ScanKey KeyOf(int col, int row) { return ScanKey(col) << 16 | ScanKey(row); }
+Intersection PointOf(ScanKey key) { return {int(key >> 16), int(key & 0xFFFF)}; }
 
 // Points waiting to join, kept in scan order. A listed point's neighbours
 // below it and to its right come later in the same pass; those above it
@@ -38,23 +21,22 @@ private:
 class GroupGrower
 {
 public:
-    GroupGrower(const Surface& board, int cols, int rows, Color color,
+    GroupGrower(const Surface& board, int cols, int rows, Intersection start, Color color,
                 std::vector<std::int16_t>& xs, std::vector<std::int16_t>& ys)
-        : board(board), order(cols, rows), rows(rows), color(color), xs(xs), ys(ys)
-    {
-    }
-
-    void ListStart(Intersection start)
+        : board(board), cols(cols), rows(rows), color(color), xs(xs), ys(ys),
+          marks(cols, rows, start)
     {
         xs.assign(1, std::int16_t(start.Col));
         ys.assign(1, std::int16_t(start.Row));
         // A start point off the board has no neighbour to join.
-        if (!order.OnBoard(start.Col, start.Row))
+        if (!OnBoard(start.Col, start.Row))
             return;
-        marks.Set(order.Position(start.Col, start.Row), PointMarks::Listed);
+        marks.At(start.Col, start.Row) = PointMarks::Listed;
         // In the first pass every neighbour of the start point joins.
-        for (const Intersection& n : Neighbours(start))
-            Offer(n, thisPass);
+        Offer(start.Col - 1, start.Row, thisPass);
+        Offer(start.Col, start.Row - 1, thisPass);
+        Offer(start.Col + 1, start.Row, thisPass);
+        Offer(start.Col, start.Row + 1, thisPass);
         std::sort(thisPass.begin(), thisPass.end());
     }
 
@@ -83,61 +65,61 @@ public:
     }
 
 private:
-    std::array<Intersection, 4> Neighbours(Intersection p) const
+    bool OnBoard(int col, int row) const
     {
-        return {{{p.Col - 1, p.Row}, {p.Col, p.Row - 1}, {p.Col + 1, p.Row}, {p.Col, p.Row + 1}}};
+        return col >= 1 && col <= cols && row >= 1 && row <= rows;
     }
 
     // Whether a neighbour of a listed point becomes a candidate: it lies on
     // the board, shows the colour and was not met before. Each point is
     // read once, and the first pass it is queued for is the one it joins.
-    bool Admit(Intersection p)
+    bool Admit(int col, int row)
     {
-        if (!order.OnBoard(p.Col, p.Row))
+        if (!OnBoard(col, row))
             return false;
-        const std::int64_t position = order.Position(p.Col, p.Row);
-        if (marks.Get(position) != PointMarks::Unseen)
+        PointMarks::Mark& mark = marks.At(col, row);
+        if (mark != PointMarks::Unseen)
             return false;
-        const bool ofColor = ProbeColorAt(board, p.Col, p.Row) == color;
-        marks.Set(position, ofColor ? PointMarks::Candidate : PointMarks::OtherColor);
+        const bool ofColor = ProbeColorAt(board, col, row) == color;
+        mark = ofColor ? PointMarks::Candidate : PointMarks::OtherColor;
         return ofColor;
     }
 
-    void Offer(Intersection p, std::vector<std::int64_t>& queue)
+    void Offer(int col, int row, std::vector<ScanKey>& queue)
     {
-        if (Admit(p))
-            queue.push_back(order.Position(p.Col, p.Row));
+        if (Admit(col, row))
+            queue.push_back(KeyOf(col, row));
     }
 
     // Lists a point and, below it, the run of points that join right
     // after it in the same pass.
-    void Join(std::int64_t position)
+    void Join(ScanKey key)
     {
-        for (bool joining = true; joining;) {
-            const Intersection p = order.At(position);
-            marks.Set(position, PointMarks::Listed);
+        const Intersection p = PointOf(key);
+        for (int row = p.Row;; ++row) {
+            marks.At(p.Col, row) = PointMarks::Listed;
             xs.push_back(std::int16_t(p.Col));
-            ys.push_back(std::int16_t(p.Row));
-            Offer({p.Col - 1, p.Row}, leftForNext);
-            Offer({p.Col, p.Row - 1}, aboveForNext);
-            Offer({p.Col + 1, p.Row}, laterInPass);
+            ys.push_back(std::int16_t(row));
+            Offer(p.Col - 1, row, leftForNext);
+            Offer(p.Col, row - 1, aboveForNext);
+            Offer(p.Col + 1, row, laterInPass);
             // The point below is the very next in the scan.
-            joining = p.Row < rows && Admit({p.Col, p.Row + 1});
-            ++position;
+            if (!Admit(p.Col, row + 1))
+                return;
         }
     }
 
     const Surface& board;
-    ScanOrder order;
+    int cols;
     int rows;
     Color color;
     std::vector<std::int16_t>& xs;
     std::vector<std::int16_t>& ys;
     PointMarks marks;
-    std::vector<std::int64_t> thisPass;
-    std::vector<std::int64_t> laterInPass;
-    std::vector<std::int64_t> leftForNext;
-    std::vector<std::int64_t> aboveForNext;
+    std::vector<ScanKey> thisPass;
+    std::vector<ScanKey> laterInPass;
+    std::vector<ScanKey> leftForNext;
+    std::vector<ScanKey> aboveForNext;
 };
 
 } // namespace
@@ -146,8 +128,7 @@ int ListGroup(const Surface& board, int cols, int rows, Intersection start, Colo
               std::vector<std::int16_t>& xs, std::vector<std::int16_t>& ys,
               const std::function<void()>& startPass)
 {
-    GroupGrower grower(board, cols, rows, color, xs, ys);
-    grower.ListStart(start);
+    GroupGrower grower(board, cols, rows, start, color, xs, ys);
     int passes = 0;
     bool added = true;
     while (added) {

@@ -1,62 +1,65 @@
 #pragma once
 
+#include "Geometry.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
-// What one group search knows of the points it has looked at, keyed by
-// scan position. It grows with the points marked, not with the board.
+// What one group search knows of the points it has looked at. The marks
+// lie dense along the stretch of the scan, column after column, that the
+// search has reached: it grows with the columns the group spans, not with
+// the board.
 class PointMarks
 {
 public:
     enum Mark : std::uint8_t { Unseen, OtherColor, Candidate, Listed };
 
-    PointMarks() : keys(InitialCapacity, EmptyKey), marks(InitialCapacity, Unseen) {}
-
-    Mark Get(std::int64_t key) const { return marks[Find(key)]; }
-
-    void Set(std::int64_t key, Mark mark)
+    // Starts with a stretch around the start point that holds every point
+    // of a board the window shows.
+    PointMarks(int cols, int rows, Intersection start)
+        : rows(rows), points(std::int64_t(cols) * rows)
     {
-        std::size_t slot = Find(key);
-        if (keys[slot] == EmptyKey) {
-            if (2 * (used + 1) > keys.size()) {
-                Grow();
-                slot = Find(key);
-            }
-            keys[slot] = key;
-            ++used;
-        }
-        marks[slot] = mark;
+        const std::int64_t at = Position(start.Col, start.Row);
+        first = std::max<std::int64_t>(0, at - InitialReach);
+        const std::int64_t end = std::min(points, at + InitialReach);
+        marks.assign(std::max<std::int64_t>(0, end - first), Unseen);
+    }
+
+    // The mark of a point on the board, Unseen until it is set.
+    Mark& At(int col, int row)
+    {
+        const std::int64_t position = Position(col, row);
+        if (position < first || position >= first + std::int64_t(marks.size())) [[unlikely]]
+            Reach(position);
+        return marks[position - first];
     }
 
 private:
-    static constexpr std::size_t InitialCapacity = 64;
-    static constexpr std::int64_t EmptyKey = -1;
+    static constexpr std::int64_t InitialReach = 16384;
 
-    std::size_t Find(std::int64_t key) const
+    std::int64_t Position(int col, int row) const { return std::int64_t(col - 1) * rows + row - 1; }
+
+    // Widens the stretch to take in the position, at least doubling it, so
+    // that the copying adds up to no more than the stretch itself. Kept out
+    // of line so that At stays small enough to inline.
+    [[gnu::noinline]] void Reach(std::int64_t position)
     {
-        const std::size_t mask = keys.size() - 1;
-        std::size_t slot = std::size_t(std::uint64_t(key) * 0x9E3779B97F4A7C15u >> 32) & mask;
-        while (keys[slot] != EmptyKey && keys[slot] != key)
-            slot = (slot + 1) & mask;
-        return slot;
+        const std::int64_t size = std::max<std::int64_t>(std::int64_t(marks.size()), rows);
+        std::int64_t begin = first;
+        std::int64_t end = first + std::int64_t(marks.size());
+        if (position < begin)
+            begin = std::max<std::int64_t>(0, std::min(position, begin - size));
+        else
+            end = std::min(points, std::max(position + 1, end + size));
+        std::vector<Mark> wider(end - begin, Unseen);
+        std::copy(marks.begin(), marks.end(), wider.begin() + (first - begin));
+        marks.swap(wider);
+        first = begin;
     }
 
-    void Grow()
-    {
-        std::vector<std::int64_t> oldKeys(keys.size() * 2, EmptyKey);
-        std::vector<Mark> oldMarks(marks.size() * 2, Unseen);
-        oldKeys.swap(keys);
-        oldMarks.swap(marks);
-        for (std::size_t i = 0; i < oldKeys.size(); ++i) {
-            if (oldKeys[i] == EmptyKey)
-                continue;
-            const std::size_t slot = Find(oldKeys[i]);
-            keys[slot] = oldKeys[i];
-            marks[slot] = oldMarks[i];
-        }
-    }
-
-    std::vector<std::int64_t> keys;
+    int rows;
+    std::int64_t points;
+    std::int64_t first;
     std::vector<Mark> marks;
-    std::size_t used = 0;
 };

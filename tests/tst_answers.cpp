@@ -1,9 +1,25 @@
+#include "ScriptedPlatform.h"
 #include "platform/LooseNumber.h"
+#include "platform/Surface.h"
+#include "window/Game.h"
 #include "window/SizeAnswer.h"
 
 #include <QTest>
 
 #include <cmath>
+
+namespace {
+
+constexpr Color Background = Rgb(192, 192, 255);
+const QSize DrawingArea(794, 748);
+// Taken by both prompts after a refused answer.
+const QString SoundAnswer = QStringLiteral("0909");
+// A clearing, then nine lines each way.
+constexpr int SoundBoardDrawings = 1 + 9 + 9;
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::optional<QString>)
 
 class AnswersTest : public QObject
 {
@@ -91,6 +107,54 @@ private slots:
         QVERIFY(!GridSizeFromAnswer(QStringLiteral("1e400")));
         QVERIFY(!GridSizeFromAnswer(QString(10000, u'9')));
         QVERIFY(GridSizeFromAnswer(QStringLiteral("-2147483648")));
+    }
+
+    // Answers that neither prompt may take: each is asked again, and
+    // nothing is drawn until the sound answer that follows.
+    void nastyAnswersAreAskedAgainAtBothPrompts_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        for (const char* text : {"1e400", "-1e400", "nan", "NaN", "inf", "-inf", "Infinity", "--1",
+                                 "+-1", "1e", "1e+", "e5", ".", "0x1919", "1,919", "1919abc", "",
+                                 " ", "   \t  ", "2147483648", "99999999999999999999"})
+            QTest::newRow(text) << std::optional<QString>(QString::fromLatin1(text));
+        QTest::newRow("cancelled") << std::optional<QString>();
+        QTest::newRow("full-width digits") << std::optional<QString>(QStringLiteral("１９１９"));
+        QTest::newRow("Arabic-Indic digits") << std::optional<QString>(QStringLiteral("١٩١٩"));
+        QTest::newRow("Devanagari digits") << std::optional<QString>(QStringLiteral("१९१९"));
+        QTest::newRow("embedded NUL")
+            << std::optional<QString>(QString::fromLatin1("19\0" "19", 5));
+        QTest::newRow("10,000 nines") << std::optional<QString>(QString(10000, u'9'));
+        QTest::newRow("10,000 letters") << std::optional<QString>(QString(10000, u'x'));
+        QTest::newRow("10,000 characters of a number and a letter")
+            << std::optional<QString>(QString(9999, u'1') + u'x');
+    }
+    void nastyAnswersAreAskedAgainAtBothPrompts()
+    {
+        QFETCH(std::optional<QString>, answer);
+        {
+            // Cancelling the window-size prompt ends the program instead.
+            ScriptedPlatform desktop;
+            desktop.Answers = {answer ? answer : QString(), SoundAnswer};
+            Surface board(DrawingArea, Background);
+            Game game(board, desktop);
+            QVERIFY(game.AskWindowSize());
+            QCOMPARE(desktop.Prompts.size(), 2u);
+            QCOMPARE(game.State.SizeAnswer, SoundAnswer);
+            QCOMPARE(board.ScaleWidth(), 10.0f);
+        }
+        ScriptedPlatform desktop;
+        Surface board(DrawingArea, Background);
+        Game game(board, desktop);
+        desktop.Answers = {QStringLiteral("1919"), answer, SoundAnswer, QStringLiteral("2")};
+        game.AskWindowSize();
+        int drawings = 0;
+        board.Changed = [&] { ++drawings; };
+        game.NewGame();
+        QCOMPARE(desktop.Prompts.size(), 4u);
+        QCOMPARE(desktop.Prompts[2].Default, QStringLiteral("1919"));
+        QCOMPARE(game.State.SizeAnswer, SoundAnswer);
+        QCOMPARE(drawings, SoundBoardDrawings);
     }
 };
 

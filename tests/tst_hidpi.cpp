@@ -78,9 +78,10 @@ private slots:
         VorOdAra window(desktop);
         QCOMPARE(window.Board().DevicePixelRatio(), ratio);
         // Whole device pixels over the layout, less than one of them left over.
+        const QSizeF exact = QSizeF(LayoutSize) * ratio;
         const QSize pixels = window.Board().Image().size();
-        QVERIFY(pixels.width() >= 794 * ratio && pixels.width() < 794 * ratio + 1);
-        QVERIFY(pixels.height() >= 748 * ratio && pixels.height() < 748 * ratio + 1);
+        QVERIFY(pixels.width() >= exact.width() && pixels.width() < exact.width() + 1);
+        QVERIFY(pixels.height() >= exact.height() && pixels.height() < exact.height() + 1);
         QCOMPARE(window.centralWidget()->size(), LayoutSize);
     }
 
@@ -107,7 +108,7 @@ private slots:
 
         const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage& board = window.Board().Image();
-        QVERIFY(shown.width() >= int(794 * qGuiApp->devicePixelRatio()));
+        QVERIFY(shown.width() >= int(LayoutSize.width() * qGuiApp->devicePixelRatio()));
         QVERIFY(shown == board.copy(QRect(QPoint(), shown.size())));
     }
 
@@ -148,7 +149,8 @@ private slots:
         board.SetScale(20, 20);
         for (int step = 0; step <= 40; ++step) {
             // Halfway between intersections, where rounding decides.
-            const QPointF position(step * 794 / 40.0, step * 748 / 40.0);
+            const QPointF position(step * LayoutSize.width() / 40.0,
+                                   step * LayoutSize.height() / 40.0);
             QCOMPARE(board.BoardPoint(position), reference.BoardPoint(position));
         }
         QCOMPARE(BoardView(board).size(), LayoutSize);

@@ -6,6 +6,9 @@
 #include <QSize>
 
 #include <functional>
+#include <memory>
+
+class QPainter;
 
 // The persistent drawing area: one image that is the board. Coordinates are
 // board units of a user scale whose origin is the top-left corner. The pen
@@ -17,6 +20,9 @@ public:
     // size is in layout pixels; the image holds size * devicePixelRatio
     // pixels, rounded up, and the pen keeps its width in layout pixels.
     Surface(QSize size, Color backColor, qreal devicePixelRatio = 1);
+    Surface(const Surface&) = default;
+    Surface& operator=(const Surface&) = default;
+    ~Surface();
 
     void SetScale(float width, float height);
     float ScaleWidth() const { return scaleWidth; }
@@ -55,7 +61,11 @@ public:
                 float(position.y() * devicePixelRatio / pixelsPerUnitY)};
     }
 
-    const QImage& Image() const { return image; }
+    const QImage& Image() const
+    {
+        ClosePainter();
+        return image;
+    }
     QSize LayoutSize() const { return layoutSize; }
     qreal DevicePixelRatio() const { return devicePixelRatio; }
 
@@ -63,7 +73,31 @@ public:
     std::function<void()> Changed = [] {};
 
 private:
-    template <typename Paint> void Draw(Paint paint);
+    class EllipseStamps;
+
+    // Lines are painted through one painter kept open between them. A copy
+    // of the surface gets a painter of its own; closing this one first lets
+    // the two share the image until either paints again.
+    struct KeptPainter
+    {
+        KeptPainter();
+        KeptPainter(const KeptPainter& other);
+        KeptPainter& operator=(const KeptPainter& other);
+        ~KeptPainter();
+        void Close() const;
+
+        mutable std::unique_ptr<QPainter> Painter;
+        Color PenColor = NoColor;
+        int PenWidth = 0;
+    };
+
+    QPainter& LinePainter();
+    // Whoever gets hold of the image may keep a copy of it; the next
+    // drawing must not paint into that copy.
+    void ClosePainter() const { kept.Close(); }
+    void DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY);
+
+    KeptPainter kept;
 
     QSize layoutSize;
     // The area in device pixels, unrounded: the scale spans exactly the
@@ -79,4 +113,8 @@ private:
     int penWidth = 1;
     Color penColor = Black;
     Color fillColor = Black;
+
+    // Ellipses: what the painter did for a shape is remembered, so the same
+    // shape again, a stone taken off where it was put down, costs a copy.
+    std::shared_ptr<EllipseStamps> ellipses;
 };

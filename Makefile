@@ -17,6 +17,12 @@ build: packages
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
+# The group search and move benchmarks; the whole-board scans alone take
+# about a minute.
+.PHONY: bench
+bench: build
+	$(BUILD_DIR)/bench/bench_group_search
+
 packages:
 	@scripts/install-packages $(PACKAGES)
 

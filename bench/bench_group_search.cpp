@@ -10,9 +10,11 @@
 #include <QGuiApplication>
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Group searches and whole moves on boards drawn by the game itself on a
@@ -23,6 +25,8 @@
 namespace {
 
 constexpr Color Empty = Table::Background;
+// The first number of the computer's turn: three stones.
+constexpr float ThreeStones = 0.9f;
 
 // What a board shows at each point.
 using Picture = std::function<Color(int col, int row)>;
@@ -91,51 +95,223 @@ Position Covered(int side)
             {side, side}, Black};
 }
 
-const GameState& StateOf(const Position& position) { return position.Drawn->game.State; }
-
-// (a), (b) and (c) on one position.
-void RegisterSearches(const Position& position, bool slowScans)
+// One group search: the board, its size, where it starts and the colour.
+struct Search
 {
-    const Surface& board = position.Drawn->board;
-    const int cols = StateOf(position).BoardCols;
-    const int rows = StateOf(position).BoardRows;
-    const std::string name = "Search/" + position.Name;
+    std::shared_ptr<const Surface> Board;
+    int Cols;
+    int Rows;
+    Intersection Start;
+    Color Stone;
+};
 
+Search SearchOf(const Position& position)
+{
+    const GameState& state = position.Drawn->game.State;
+    return {std::shared_ptr<const Surface>(position.Drawn, &position.Drawn->board),
+            state.BoardCols, state.BoardRows, position.Start, position.Stone};
+}
+
+// (a), (b) and (c) over the same searches.
+void RegisterSearches(const std::string& position, const std::vector<Search>& searches,
+                      bool slowScans)
+{
+    const std::string name = "Search/" + position;
     auto* scans = benchmark::RegisterBenchmark(
-        (name + "/a:scans").c_str(), [=, &board](benchmark::State& state) {
-            ScannedGroup group;
+        (name + "/a:scans").c_str(), [searches](benchmark::State& state) {
+            std::size_t stones = 0;
+            int passes = 0;
             for (auto _ : state) {
-                group = ScanningGroupSearch(board, cols, rows, position.Start, position.Stone);
-                benchmark::DoNotOptimize(group.Xs.data());
+                stones = 0;
+                passes = 0;
+                for (const Search& s : searches) {
+                    const ScannedGroup group =
+                        ScanningGroupSearch(*s.Board, s.Cols, s.Rows, s.Start, s.Stone);
+                    stones += group.Xs.size();
+                    passes += group.Passes;
+                }
             }
-            state.counters["stones"] = double(group.Xs.size());
-            state.counters["passes"] = group.Passes;
+            state.counters["stones"] = double(stones);
+            state.counters["passes"] = passes;
         });
     if (slowScans)
         scans->Iterations(1)->Repetitions(1);
 
     benchmark::RegisterBenchmark(
-        (name + "/b:ListGroup").c_str(), [=, &board](benchmark::State& state) {
+        (name + "/b:ListGroup").c_str(), [searches](benchmark::State& state) {
             std::vector<std::int16_t> xs;
             std::vector<std::int16_t> ys;
+            std::size_t stones = 0;
             int passes = 0;
             for (auto _ : state) {
-                passes = ListGroup(board, cols, rows, position.Start, position.Stone, xs, ys, [] {});
-                benchmark::DoNotOptimize(xs.data());
+                stones = 0;
+                passes = 0;
+                for (const Search& s : searches) {
+                    passes += ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
+                    stones += xs.size();
+                }
             }
-            state.counters["stones"] = double(xs.size());
+            state.counters["stones"] = double(stones);
             state.counters["passes"] = passes;
         });
 
     benchmark::RegisterBenchmark(
-        (name + "/c:flood").c_str(), [=, &board](benchmark::State& state) {
+        (name + "/c:flood").c_str(), [searches](benchmark::State& state) {
             std::vector<Intersection> group;
+            std::size_t stones = 0;
             for (auto _ : state) {
-                FloodFill(board, cols, rows, position.Start, position.Stone, group);
-                benchmark::DoNotOptimize(group.data());
+                stones = 0;
+                for (const Search& s : searches) {
+                    FloodFill(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, group);
+                    stones += group.size();
+                }
             }
-            state.counters["stones"] = double(group.size());
+            state.counters["stones"] = double(stones);
         });
+}
+
+// The platform's yield as the real window has it, or one that does nothing.
+std::function<void()> YieldOf(bool processEvents)
+{
+    if (processEvents)
+        return [] { QCoreApplication::processEvents(); };
+    return [] {};
+}
+
+// One TestGroup on a snake whose far end is left empty: the whole group is
+// listed, its liberty is found only at the last stones, and nothing is
+// drawn, so every iteration sees the same board.
+void RegisterTestGroup(int cols, int rows, bool processEvents)
+{
+    const std::vector<Intersection> path = SerpentinePath(cols, rows);
+    auto table = DrawBoard(cols, rows, Without(Along(cols, rows, path, White, Black), path.back()));
+    const std::string name = "TestGroup/snake " + std::to_string(cols) + "x" + std::to_string(rows)
+                             + (processEvents ? "/yield:processEvents" : "/yield:none");
+    benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
+        table->desktop.OnYield = YieldOf(processEvents);
+        const Intersection start = path.front();
+        for (auto _ : state) {
+            table->desktop.Yields = 0;
+            table->game.State.CaptureState = 0;
+            table->game.TestGroup(start.Col, start.Row, White);
+        }
+        state.counters["stones"] = double(table->game.State.GroupX.size());
+        state.counters["passes"] = table->desktop.Yields;
+    });
+}
+
+// A game to play one turn on, put back as it was drawn before every
+// iteration; only the turn is timed.
+class Replay
+{
+public:
+    explicit Replay(std::shared_ptr<Table> drawn)
+        : drawn(std::move(drawn)), board(this->drawn->board), state(this->drawn->game.State)
+    {
+    }
+
+    template <typename Turn> void Run(benchmark::State& timer, std::deque<float> randoms, Turn turn)
+    {
+        int yields = 0;
+        int beeps = 0;
+        for (auto _ : timer) {
+            Restore(randoms);
+            const auto begin = std::chrono::steady_clock::now();
+            turn(drawn->game);
+            const auto end = std::chrono::steady_clock::now();
+            timer.SetIterationTime(std::chrono::duration<double>(end - begin).count());
+            yields = drawn->desktop.Yields;
+            beeps = drawn->desktop.Beeps;
+        }
+        timer.counters["yields"] = yields;
+        timer.counters["beeps"] = beeps;
+    }
+
+private:
+    void Restore(const std::deque<float>& randoms)
+    {
+        drawn->board = board;
+        drawn->game.State = state;
+        drawn->desktop = ScriptedPlatform();
+        drawn->desktop.Randoms = randoms;
+        drawn->desktop.OnYield = YieldOf(true);
+        // The image is shared with the copy until the next drawing: take
+        // the copying out of the timed turn with a point off the image.
+        drawn->board.DrawLine(-1, -1, -1, -1);
+    }
+
+    std::shared_ptr<Table> drawn;
+    Surface board;
+    GameState state;
+};
+
+// A click by black that captures a huge white group, with the window's
+// yields: a serpentine between black walls whose end at the bottom right
+// is the last liberty, or the whole board but that point.
+void RegisterHumanMoves(int side)
+{
+    const Intersection corner{side, side};
+    const std::vector<Intersection> path = SerpentinePath(side, side);
+    const std::string size = std::to_string(side) + "x" + std::to_string(side);
+    const auto snake =
+        std::make_shared<Replay>(DrawBoard(side, side, Without(Along(side, side, path, White, Black), corner)));
+    const auto covered = std::make_shared<Replay>(
+        DrawBoard(side, side, Without([](int, int) { return White; }, corner)));
+    for (const auto& [name, replay] : {std::pair{"HumanMove/captures snake " + size, snake},
+                                       std::pair{"HumanMove/captures covered " + size, covered}}) {
+        benchmark::RegisterBenchmark(name.c_str(), [replay, corner](benchmark::State& timer) {
+            replay->Run(timer, {}, [corner](Game& game) {
+                game.MouseRelease(float(corner.Col), float(corner.Row));
+            });
+        })->UseManualTime()->Iterations(20)->Repetitions(5);
+    }
+}
+
+// The searches of the computer's three stones, each with the board as it
+// stood then. A search lists its start point alone when its first pass
+// begins; the colour is white for a stone's own group and the capture
+// colour for the groups around it. The passes of (b) must add up to the
+// yields of the turn.
+std::vector<Search> SearchesOfComputerAnswer(std::shared_ptr<Table> table)
+{
+    std::vector<Search> searches;
+    const GameState& state = table->game.State;
+    table->desktop.Randoms = {ThreeStones};
+    table->desktop.OnYield = [&] {
+        if (state.GroupX.size() == 1)
+            searches.push_back({std::make_shared<const Surface>(table->board), state.BoardCols,
+                                state.BoardRows, {state.GroupX[0], state.GroupY[0]},
+                                state.CaptureState == 1 ? White : state.CaptureColor});
+    };
+    table->game.ComputerTurn();
+    int passes = 0;
+    std::vector<std::int16_t> xs;
+    std::vector<std::int16_t> ys;
+    for (const Search& s : searches)
+        passes += ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
+    if (passes != table->desktop.Yields)
+        qFatal("the searches of the computer's answer were not all recorded");
+    return searches;
+}
+
+// A whole answer of the computer, three stones, on a board full but for
+// one point: the end of a black serpentine between white walls. The first
+// stone has to be drawn at random until it lands there, and captures the
+// snake.
+void RegisterComputerAnswer(int side)
+{
+    const std::vector<Intersection> path = SerpentinePath(side, side);
+    const Picture picture = Without(Along(side, side, path, Black, White), path.front());
+    const std::string position =
+        "computer answer " + std::to_string(side) + "x" + std::to_string(side);
+    RegisterSearches(position, SearchesOfComputerAnswer(DrawBoard(side, side, picture, "1")), true);
+
+    const auto replay = std::make_shared<Replay>(DrawBoard(side, side, picture, "1"));
+    const std::string name = "ComputerAnswer/captures snake " + std::to_string(side) + "x"
+                             + std::to_string(side);
+    benchmark::RegisterBenchmark(name.c_str(), [replay](benchmark::State& timer) {
+        replay->Run(timer, {ThreeStones}, [](Game& game) { game.ComputerTurn(); });
+    })->UseManualTime()->Iterations(20)->Repetitions(5);
 }
 
 } // namespace
@@ -149,7 +325,14 @@ int main(int argc, char** argv)
     static const std::vector<Position> positions{Snake(19, 19), Snake(50, 50), Snake(99, 99),
                                                  Staircase(99), Covered(99)};
     for (const Position& position : positions)
-        RegisterSearches(position, StateOf(position).BoardCols > 19);
+        RegisterSearches(position.Name, {SearchOf(position)}, position.Name != "snake 19x19");
+    // The largest board the window shows with a grid step of 8 pixels or
+    // more is 98 by 92.
+    for (const auto& [cols, rows] : {std::pair{19, 19}, std::pair{98, 92}, std::pair{99, 99}})
+        for (const bool processEvents : {false, true})
+            RegisterTestGroup(cols, rows, processEvents);
+    RegisterHumanMoves(99);
+    RegisterComputerAnswer(99);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

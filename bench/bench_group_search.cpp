@@ -28,6 +28,12 @@ constexpr Color Empty = Table::Background;
 // The first number of the computer's turn: three stones.
 constexpr float ThreeStones = 0.9f;
 
+// Medians of five runs.
+benchmark::internal::Benchmark* Repeated(benchmark::internal::Benchmark* benchmark)
+{
+    return benchmark->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 // What a board shows at each point.
 using Picture = std::function<Color(int col, int row)>;
 
@@ -52,8 +58,22 @@ std::shared_ptr<Table> DrawBoard(int cols, int rows, const Picture& picture,
         for (int r = 1; r <= rows; ++r)
             if (picture(c, r) != Empty)
                 table->Put(picture(c, r), {{c, r}});
+    for (int c = 1; c <= cols; ++c)
+        for (int r = 1; r <= rows; ++r)
+            if (table->Probe(c, r) != picture(c, r))
+                qFatal("(%d, %d) of a %d by %d board reads back wrong", c, r, cols, rows);
     table->game.State.WhiteToMove = false;
     return table;
+}
+
+// Stones on the board, as counting reads them.
+int StonesOn(const Surface& board, const GameState& state)
+{
+    int stones = 0;
+    for (int c = 1; c <= state.BoardCols; ++c)
+        for (int r = 1; r <= state.BoardRows; ++r)
+            stones += ProbeColorAt(board, c, r) != Empty;
+    return stones;
 }
 
 // The path in one colour, every other point in another.
@@ -117,7 +137,7 @@ void RegisterSearches(const std::string& position, const std::vector<Search>& se
                       bool slowScans)
 {
     const std::string name = "Search/" + position;
-    auto* scans = benchmark::RegisterBenchmark(
+    auto* scans = Repeated(benchmark::RegisterBenchmark(
         (name + "/a:scans").c_str(), [searches](benchmark::State& state) {
             std::size_t stones = 0;
             int passes = 0;
@@ -133,11 +153,12 @@ void RegisterSearches(const std::string& position, const std::vector<Search>& se
             }
             state.counters["stones"] = double(stones);
             state.counters["passes"] = passes;
-        });
+        }));
+    // Seconds a run on the large boards.
     if (slowScans)
         scans->Iterations(1)->Repetitions(1);
 
-    benchmark::RegisterBenchmark(
+    Repeated(benchmark::RegisterBenchmark(
         (name + "/b:ListGroup").c_str(), [searches](benchmark::State& state) {
             std::vector<std::int16_t> xs;
             std::vector<std::int16_t> ys;
@@ -153,9 +174,9 @@ void RegisterSearches(const std::string& position, const std::vector<Search>& se
             }
             state.counters["stones"] = double(stones);
             state.counters["passes"] = passes;
-        });
+        }));
 
-    benchmark::RegisterBenchmark(
+    Repeated(benchmark::RegisterBenchmark(
         (name + "/c:flood").c_str(), [searches](benchmark::State& state) {
             std::vector<Intersection> group;
             std::size_t stones = 0;
@@ -167,7 +188,7 @@ void RegisterSearches(const std::string& position, const std::vector<Search>& se
                 }
             }
             state.counters["stones"] = double(stones);
-        });
+        }));
 }
 
 // The platform's yield as the real window has it, or one that does nothing.
@@ -187,7 +208,7 @@ void RegisterTestGroup(int cols, int rows, bool processEvents)
     auto table = DrawBoard(cols, rows, Without(Along(cols, rows, path, White, Black), path.back()));
     const std::string name = "TestGroup/snake " + std::to_string(cols) + "x" + std::to_string(rows)
                              + (processEvents ? "/yield:processEvents" : "/yield:none");
-    benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
+    Repeated(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
         table->desktop.OnYield = YieldOf(processEvents);
         const Intersection start = path.front();
         for (auto _ : state) {
@@ -197,7 +218,7 @@ void RegisterTestGroup(int cols, int rows, bool processEvents)
         }
         state.counters["stones"] = double(table->game.State.GroupX.size());
         state.counters["passes"] = table->desktop.Yields;
-    });
+    }));
 }
 
 // A game to play one turn on, put back as it was drawn before every
@@ -225,6 +246,8 @@ public:
         }
         timer.counters["yields"] = yields;
         timer.counters["beeps"] = beeps;
+        timer.counters["stones before"] = StonesOn(board, state);
+        timer.counters["stones after"] = StonesOn(drawn->board, state);
     }
 
 private:
@@ -259,11 +282,11 @@ void RegisterHumanMoves(int side)
         DrawBoard(side, side, Without([](int, int) { return White; }, corner)));
     for (const auto& [name, replay] : {std::pair{"HumanMove/captures snake " + size, snake},
                                        std::pair{"HumanMove/captures covered " + size, covered}}) {
-        benchmark::RegisterBenchmark(name.c_str(), [replay, corner](benchmark::State& timer) {
+        Repeated(benchmark::RegisterBenchmark(name.c_str(), [replay, corner](benchmark::State& timer) {
             replay->Run(timer, {}, [corner](Game& game) {
                 game.MouseRelease(float(corner.Col), float(corner.Row));
             });
-        })->UseManualTime()->Iterations(20)->Repetitions(5);
+        }))->UseManualTime()->Iterations(20);
     }
 }
 
@@ -309,9 +332,9 @@ void RegisterComputerAnswer(int side)
     const auto replay = std::make_shared<Replay>(DrawBoard(side, side, picture, "1"));
     const std::string name = "ComputerAnswer/captures snake " + std::to_string(side) + "x"
                              + std::to_string(side);
-    benchmark::RegisterBenchmark(name.c_str(), [replay](benchmark::State& timer) {
+    Repeated(benchmark::RegisterBenchmark(name.c_str(), [replay](benchmark::State& timer) {
         replay->Run(timer, {ThreeStones}, [](Game& game) { game.ComputerTurn(); });
-    })->UseManualTime()->Iterations(20)->Repetitions(5);
+    }))->UseManualTime()->Iterations(20);
 }
 
 } // namespace

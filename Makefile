@@ -1,11 +1,15 @@
 BUILD_DIR := build
+# The checked build: clang with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_DIR := build-asan
+FUZZ_SECONDS := 60
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 # The build, the game and the test suite, from Debian 12's own packages.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-            fonts-droid-fallback libbenchmark-dev xvfb xauth xdotool dpkg-dev desktop-file-utils
+            fonts-droid-fallback libbenchmark-dev xvfb xauth xdotool dpkg-dev desktop-file-utils \
+            clang libclang-rt-14-dev
 
-.PHONY: run test build packages clean
+.PHONY: run test test-asan fuzz build build-asan packages clean
 
 run: build
 	$(BUILD_DIR)/vorodara
@@ -17,6 +21,22 @@ build: packages
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
+# The whole suite again in the checked build.
+test-asan: build-asan
+	cd $(ASAN_DIR) && ctest --output-on-failure
+
+# Arbitrary answers against the size prompts for a bounded time.
+fuzz: build-asan
+	mkdir -p $(ASAN_DIR)/fuzz-corpus
+	$(ASAN_DIR)/tests/fuzz/fuzz_answers -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -print_final_stats=1 -dict=tests/fuzz/dictionary -artifact_prefix=$(ASAN_DIR)/ \
+	    $(ASAN_DIR)/fuzz-corpus tests/fuzz/seeds
+
+build-asan: packages
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DVORODARA_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+
 # The group search and move benchmarks; the whole-board scans alone take
 # about a minute.
 .PHONY: bench
@@ -27,4 +47,4 @@ packages:
 	@scripts/install-packages $(PACKAGES)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

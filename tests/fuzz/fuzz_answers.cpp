@@ -32,6 +32,14 @@ void Require(bool holds, const char* what)
     std::abort();
 }
 
+// One drawing area for every run: a new image each run would cost more
+// than the run. Each prompt sets all the area's state that it reads.
+Surface& Board()
+{
+    static Surface board(DrawingArea, Background);
+    return board;
+}
+
 // The answer that a prompt asked `asked` times has taken.
 QString Taken(const QStringList& answers, std::size_t asked)
 {
@@ -55,7 +63,8 @@ void WindowSizePrompt(const QStringList& answers)
     for (const QString& answer : answers)
         desktop.Answers.push_back(answer);
     desktop.Answers.push_back(SoundAnswer);
-    Surface board(DrawingArea, Background);
+    Surface& board = Board();
+    board.Changed = [] {};
     Game game(board, desktop);
     Require(game.AskWindowSize(), "the window-size prompt gave up");
     const GameState& state = game.State;
@@ -70,7 +79,8 @@ void WindowSizePrompt(const QStringList& answers)
 void BoardSizePrompt(const QStringList& answers)
 {
     ScriptedPlatform desktop;
-    Surface board(DrawingArea, Background);
+    Surface& board = Board();
+    board.Changed = [] {};
     Game game(board, desktop);
     desktop.Answers = {QStringLiteral("1919")};
     game.AskWindowSize();
@@ -82,6 +92,7 @@ void BoardSizePrompt(const QStringList& answers)
     board.Changed = [&] { ++drawings; };
     const std::size_t promptsBefore = desktop.Prompts.size();
     game.NewGame();
+    board.Changed = [] {};
     const GameState& state = game.State;
     // Every prompt of the new game but the mode prompt asked the board size.
     const std::size_t boardPrompts = desktop.Prompts.size() - promptsBefore - 1;

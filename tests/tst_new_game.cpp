@@ -258,7 +258,7 @@ private slots:
         Table table;
         table.NewGame(QStringLiteral("2525"));
         QCOMPARE(table.Crossing(19, 19), Black);
-        QCOMPARE(table.Crossing(19, 19.9), Black);
+        QCOMPARE(table.board.ColorAt(19.0f, 19.9f), Black);
         QCOMPARE(table.board.ColorAt(19.99f, 10.0f), Black);
         QCOMPARE(table.Crossing(20, 20), NoColor);
         QCOMPARE(table.Crossing(25, 25), NoColor);

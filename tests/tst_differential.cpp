@@ -14,6 +14,7 @@
 namespace {
 
 constexpr Color Background = Rgb(192, 192, 255);
+const QSize DrawingArea(794, 748);
 constexpr Color BlackStone = Rgb(0, 0, 0);
 constexpr Color WhiteStone = Rgb(255, 255, 255);
 // Where a point's stone, or the background of an empty point, shows.
@@ -306,7 +307,7 @@ private slots:
         const QString finest = SizeAnswer(FinestWindow.width(), FinestWindow.height());
         desktop.Answers = {SizeAnswer(FinestWindow.width() + 1, 1), QStringLiteral("21474836"),
                            finest};
-        Surface board(QSize(794, 748), Background);
+        Surface board(DrawingArea, Background);
         Game game(board, desktop);
         QVERIFY(game.AskWindowSize());
         QCOMPARE(desktop.Prompts.size(), 3u);

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -15,7 +14,7 @@ namespace {
 constexpr Color Background = Rgb(192, 192, 255);
 const QSize LayoutSize(794, 748);
 
-// A game against the computer on a board drawn at a given device pixel ratio.
+// A game on a board drawn at a given device pixel ratio.
 struct Side
 {
     Side(qreal ratio, const QString& windowAnswer, const QString& boardAnswer)
@@ -30,24 +29,6 @@ struct Side
     Surface board;
     Game game;
 };
-
-// Where the two boards or their states part, or an empty text.
-QString Difference(Side& one, Side& two)
-{
-    const GameState& a = one.game.State;
-    const GameState& b = two.game.State;
-    if (a.WhiteToMove != b.WhiteToMove || a.CaptureState != b.CaptureState
-        || a.MovePlaced != b.MovePlaced || one.desktop.RandomsDrawn != two.desktop.RandomsDrawn)
-        return QStringLiteral("state");
-    for (int c = 0; c <= a.BoardCols + 1; ++c) {
-        for (int r = 0; r <= a.BoardRows + 1; ++r) {
-            if (ProbeColorAt(one.board, c, r) != ProbeColorAt(two.board, c, r)
-                || CrossingColorAt(one.board, c, r) != CrossingColorAt(two.board, c, r))
-                return QStringLiteral("point %1 %2").arg(c).arg(r);
-        }
-    }
-    return QString();
-}
 
 // The width of the black run that crosses the image's row y around x.
 int BlackRun(const QImage& image, int x, int y)
@@ -158,40 +139,6 @@ private slots:
         QCOMPARE(board.ColorAt(19.999f, 19.999f), Background);
         QCOMPARE(board.ColorAt(20, 10), NoColor);
         QCOMPARE(board.ColorAt(10, 20), NoColor);
-    }
-
-    // The same clicks give the same board and the same state at either
-    // ratio, computer answers and captures included.
-    void theRulesReadTheSameBoardAtBothRatios_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("board");
-        QTest::newRow("19 by 19") << "1919" << "1919";
-        QTest::newRow("9 by 9 on the window's grid") << "1919" << "0909";
-        QTest::newRow("units differ") << "0810" << "0810";
-        QTest::newRow("fine grid") << "3030" << "3030";
-    }
-    void theRulesReadTheSameBoardAtBothRatios()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, board);
-        Side sharp(1, window, board);
-        Side crisp(2, window, board);
-        QRandomGenerator clicks(6);
-        const int cols = sharp.game.State.BoardCols;
-        const int rows = sharp.game.State.BoardRows;
-        for (int move = 0; move < 120; ++move) {
-            const float x = float(clicks.bounded(cols * 100 + 100)) / 100;
-            const float y = float(clicks.bounded(rows * 100 + 100)) / 100;
-            sharp.game.MouseRelease(x, y);
-            crisp.game.MouseRelease(x, y);
-            const QString difference = Difference(sharp, crisp);
-            QVERIFY2(difference.isEmpty(),
-                     qPrintable(QStringLiteral("move %1: %2").arg(move).arg(difference)));
-        }
-        sharp.game.CountStones();
-        crisp.game.CountStones();
-        QCOMPARE(crisp.desktop.Messages, sharp.desktop.Messages);
     }
 };
 

@@ -18,9 +18,9 @@ constexpr double MinGridStep = 7.45;
 // Whether both grid steps of a window of this grid leave the board legible.
 bool Legible(const Surface& board, const GridSize& size)
 {
-    const QSizeF area = QSizeF(board.Image().size()) / board.DevicePixelRatio();
-    return area.width() / (size.Cols + 1) >= MinGridStep
-           && area.height() / (size.Rows + 1) >= MinGridStep;
+    const QSize area = board.LayoutSize();
+    return area.width() / (size.Cols + 1.0) >= MinGridStep
+           && area.height() / (size.Rows + 1.0) >= MinGridStep;
 }
 
 } // namespace

@@ -7,7 +7,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # The build, the game and the test suite, from Debian 12's own packages.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
             fonts-droid-fallback libbenchmark-dev xvfb xauth xdotool dpkg-dev file desktop-file-utils \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev llvm-14
 
 .PHONY: run test test-asan fuzz build build-asan packages clean
 

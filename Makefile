@@ -4,12 +4,19 @@ ASAN_DIR := build-asan
 FUZZ_SECONDS := 60
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-# The build, the game and the test suite, from Debian 12's own packages.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-            fonts-droid-fallback libbenchmark-dev xvfb xauth xdotool dpkg-dev file desktop-file-utils \
-            clang libclang-rt-14-dev llvm-14
+# Everything comes from Debian 12's own packages: the build and the game,
+# then what the test suite adds (benchmarks, a virtual display for the
+# real window, the package's tools), then the checked build's compiler.
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
+                  fonts-droid-fallback
+TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool dpkg-dev file desktop-file-utils
+CHECK_PACKAGES := clang libclang-rt-14-dev llvm-14
+# What a target needs installed before the build; its prerequisites see the
+# same value, so the build configures with everything the target uses.
+NEEDED = $(BUILD_PACKAGES)
+test bench: NEEDED = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
-.PHONY: run test test-asan fuzz build build-asan packages clean
+.PHONY: run test test-asan fuzz build build-asan clean
 
 run: build
 	$(BUILD_DIR)/vorodara
@@ -17,7 +24,8 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
-build: packages
+build:
+	@scripts/install-packages $(NEEDED)
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
@@ -32,7 +40,8 @@ fuzz: build-asan
 	    -print_final_stats=1 -dict=tests/fuzz/dictionary -artifact_prefix=$(ASAN_DIR)/ \
 	    $(ASAN_DIR)/fuzz-corpus tests/fuzz/seeds
 
-build-asan: packages
+build-asan:
+	@scripts/install-packages $(BUILD_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES)
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DVORODARA_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
@@ -42,9 +51,6 @@ build-asan: packages
 .PHONY: bench
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search
-
-packages:
-	@scripts/install-packages $(PACKAGES)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

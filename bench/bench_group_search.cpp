@@ -132,63 +132,61 @@ Search SearchOf(const Position& position)
             state.BoardCols, state.BoardRows, position.Start, position.Stone};
 }
 
+// What one search found: its stones and its passes.
+struct Found
+{
+    std::size_t Stones;
+    int Passes;
+};
+
+// One contender, timed over all the searches of a position per iteration.
+template <typename SearchOnce>
+benchmark::internal::Benchmark* RegisterContender(const std::string& name,
+                                                  const std::vector<Search>& searches,
+                                                  SearchOnce search)
+{
+    return Repeated(benchmark::RegisterBenchmark(
+        name.c_str(), [searches, search](benchmark::State& state) mutable {
+            Found total{0, 0};
+            for (auto _ : state) {
+                total = {0, 0};
+                for (const Search& s : searches) {
+                    const Found found = search(s);
+                    total.Stones += found.Stones;
+                    total.Passes += found.Passes;
+                }
+            }
+            state.counters["stones"] = double(total.Stones);
+            state.counters["passes"] = total.Passes;
+        }));
+}
+
 // (a), (b) and (c) over the same searches.
 void RegisterSearches(const std::string& position, const std::vector<Search>& searches,
                       bool slowScans)
 {
     const std::string name = "Search/" + position;
-    auto* scans = Repeated(benchmark::RegisterBenchmark(
-        (name + "/a:scans").c_str(), [searches](benchmark::State& state) {
-            std::size_t stones = 0;
-            int passes = 0;
-            for (auto _ : state) {
-                stones = 0;
-                passes = 0;
-                for (const Search& s : searches) {
-                    const ScannedGroup group =
-                        ScanningGroupSearch(*s.Board, s.Cols, s.Rows, s.Start, s.Stone);
-                    stones += group.Xs.size();
-                    passes += group.Passes;
-                }
-            }
-            state.counters["stones"] = double(stones);
-            state.counters["passes"] = passes;
-        }));
+    auto* scans = RegisterContender(name + "/a:scans", searches, [](const Search& s) {
+        const ScannedGroup group = ScanningGroupSearch(*s.Board, s.Cols, s.Rows, s.Start, s.Stone);
+        return Found{group.Xs.size(), group.Passes};
+    });
     // Seconds a run on the large boards.
     if (slowScans)
         scans->Iterations(1)->Repetitions(1);
 
-    Repeated(benchmark::RegisterBenchmark(
-        (name + "/b:ListGroup").c_str(), [searches](benchmark::State& state) {
-            std::vector<std::int16_t> xs;
-            std::vector<std::int16_t> ys;
-            std::size_t stones = 0;
-            int passes = 0;
-            for (auto _ : state) {
-                stones = 0;
-                passes = 0;
-                for (const Search& s : searches) {
-                    passes += ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
-                    stones += xs.size();
-                }
-            }
-            state.counters["stones"] = double(stones);
-            state.counters["passes"] = passes;
-        }));
+    RegisterContender(name + "/b:ListGroup", searches,
+                      [xs = std::vector<std::int16_t>(), ys = std::vector<std::int16_t>()](
+                          const Search& s) mutable {
+                          const int passes =
+                              ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
+                          return Found{xs.size(), passes};
+                      });
 
-    Repeated(benchmark::RegisterBenchmark(
-        (name + "/c:flood").c_str(), [searches](benchmark::State& state) {
-            std::vector<Intersection> group;
-            std::size_t stones = 0;
-            for (auto _ : state) {
-                stones = 0;
-                for (const Search& s : searches) {
-                    FloodFill(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, group);
-                    stones += group.size();
-                }
-            }
-            state.counters["stones"] = double(stones);
-        }));
+    RegisterContender(name + "/c:flood", searches,
+                      [group = std::vector<Intersection>()](const Search& s) mutable {
+                          FloodFill(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, group);
+                          return Found{group.size(), 0};
+                      });
 }
 
 // The platform's yield as the real window has it, or one that does nothing.

@@ -28,13 +28,17 @@ public:
         image.fill(ToQColor(Background));
     }
 
+    // In device pixels, as the surface draws lines.
     void DrawLine(float x1, float y1, float x2, float y2)
     {
         Paint([&](QPainter& painter) {
+            painter.resetTransform();
+            const QPointF from(x1 * pixelsPerUnitX, y1 * pixelsPerUnitY);
+            const QPointF to(x2 * pixelsPerUnitX, y2 * pixelsPerUnitY);
             if (x1 == x2 && y1 == y2)
-                painter.drawPoint(QPointF(x1, y1));
+                painter.drawPoint(from);
             else
-                painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+                painter.drawLine(from, to);
         });
     }
     void DrawCircle(float x, float y, float radius)

@@ -19,12 +19,11 @@ QColor ToQColor(Color color)
 
 QRgb ToQRgb(Color color) { return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
-// Solid, not antialiased, painting over what lies beneath, in board units.
-void Prepare(QPainter& painter, double pixelsPerUnitX, double pixelsPerUnitY)
+// Solid, not antialiased, painting over what lies beneath, in device pixels.
+void Prepare(QPainter& painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.scale(pixelsPerUnitX, pixelsPerUnitY);
 }
 
 // The pen keeps its width in pixels whatever the scale.
@@ -119,7 +118,8 @@ private:
         }
         {
             QPainter painter(&scratch);
-            Prepare(painter, pixelsPerUnitX, pixelsPerUnitY);
+            Prepare(painter);
+            painter.scale(pixelsPerUnitX, pixelsPerUnitY);
             painter.setPen(PenOf(QColor::fromRgb(OutlineMark), shape.PenPixels));
             painter.setBrush(QColor::fromRgb(InsideMark));
             painter.drawEllipse(QPointF(shape.X, shape.Y), shape.RadiusX, shape.RadiusY);
@@ -198,7 +198,7 @@ QPainter& Surface::LinePainter()
 {
     if (!kept.Painter) {
         kept.Painter = std::make_unique<QPainter>(&image);
-        Prepare(*kept.Painter, pixelsPerUnitX, pixelsPerUnitY);
+        Prepare(*kept.Painter);
         kept.PenColor = NoColor;
     }
     if (kept.PenColor != penColor || kept.PenWidth != penWidth) {
@@ -209,15 +209,20 @@ QPainter& Surface::LinePainter()
     return *kept.Painter;
 }
 
-// A line of no length still shows as a point of the pen's width, as the
-// grid of a board of one point needs.
+// Lines are mapped to device pixels here rather than by the painter: with
+// no scale of its own the painter rasterises a wide pen's line directly,
+// several times faster than by stroking its outline. A line of no length
+// still shows as a point of the pen's width, as the grid of a board of one
+// point needs.
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
     QPainter& painter = LinePainter();
+    const QPointF from(x1 * pixelsPerUnitX, y1 * pixelsPerUnitY);
+    const QPointF to(x2 * pixelsPerUnitX, y2 * pixelsPerUnitY);
     if (x1 == x2 && y1 == y2)
-        painter.drawPoint(QPointF(x1, y1));
+        painter.drawPoint(from);
     else
-        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        painter.drawLine(from, to);
     Changed();
 }
 

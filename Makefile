@@ -16,7 +16,7 @@ CHECK_PACKAGES := clang libclang-rt-14-dev llvm-14
 NEEDED = $(BUILD_PACKAGES)
 test bench: NEEDED = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
-.PHONY: run test test-asan fuzz build build-asan clean
+.PHONY: run test test-asan fuzz bench build build-asan clean
 
 run: build
 	$(BUILD_DIR)/vorodara
@@ -48,7 +48,6 @@ build-asan:
 
 # The group search and move benchmarks; the whole-board scans alone take
 # about a minute.
-.PHONY: bench
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search
 

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtTexts);
 
     QtPlatform desktop;
-    VorOdAra window(desktop, app.devicePixelRatio());
+    VorOdAra window(desktop);
     desktop.SetDialogParent(&window);
     if (!window.Load())
         return 0;

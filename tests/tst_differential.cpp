@@ -1,10 +1,9 @@
 #include "ReferenceModel.h"
+#include "ReleaseOver.h"
 #include "ScriptedPlatform.h"
 #include "window/VorOdAra.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <random>
@@ -210,17 +209,12 @@ private:
         desktop.Answers.push_back(setup.AgainstComputer ? QStringLiteral("1") : QStringLiteral("2"));
     }
 
-    // A release at a point in board units, as the window system reports it.
+    // A release, with the computer's numbers queued ahead of it.
     void Release(double x, double y, Qt::MouseButton button)
     {
         while (desktop.Randoms.size() < RandomReserve)
             desktop.Randoms.push_back(tape.At(queued++));
-        QWidget* view = window.centralWidget();
-        const QPointF position(x * view->width() / window.Board().ScaleWidth(),
-                               y * view->height() / window.Board().ScaleHeight());
-        QMouseEvent release(QEvent::MouseButtonRelease, position, position, button, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(view, &release);
+        ReleaseOver(window, x, y, button);
     }
 
     Setup setup;

@@ -1,3 +1,4 @@
+#include "ReleaseOver.h"
 #include "ScriptedPlatform.h"
 #include "board/Geometry.h"
 #include "platform/Surface.h"
@@ -5,8 +6,6 @@
 #include "window/BoardView.h"
 #include "window/VorOdAra.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -75,14 +74,9 @@ private slots:
         VorOdAra window(desktop);
         QVERIFY(window.Load());
         QWidget* view = window.centralWidget();
-        for (const QPoint& point : {QPoint(4, 4), QPoint(5, 4), QPoint(17, 3)}) {
-            const QPointF position(point.x() * view->width() / 20.0 + 3,
-                                   point.y() * view->height() / 20.0 - 3);
-            QMouseEvent release(QEvent::MouseButtonRelease, position,
-                                view->mapToGlobal(position), Qt::LeftButton, Qt::NoButton,
-                                Qt::NoModifier);
-            QApplication::sendEvent(view, &release);
-        }
+        // Near the intersections, not on them.
+        for (const QPoint& point : {QPoint(4, 4), QPoint(5, 4), QPoint(17, 3)})
+            ReleaseOver(window, point.x() + 0.08, point.y() - 0.08);
         QCOMPARE(ProbeColorAt(window.Board(), 4, 4), Black);
         QCOMPARE(ProbeColorAt(window.Board(), 5, 4), White);
         QCOMPARE(ProbeColorAt(window.Board(), 17, 3), Black);

@@ -1,10 +1,9 @@
+#include "ReleaseOver.h"
 #include "ScriptedPlatform.h"
 #include "board/Geometry.h"
 #include "window/VorOdAra.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 #include <initializer_list>
@@ -24,16 +23,10 @@ struct Match
         window.Load();
     }
 
-    // A release at a point in board units.
     void ReleaseAt(double x, double y, Qt::MouseButton button = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* view = window.centralWidget();
-        const QPointF position(x * view->width() / window.Board().ScaleWidth(),
-                               y * view->height() / window.Board().ScaleHeight());
-        QMouseEvent release(QEvent::MouseButtonRelease, position, view->mapToGlobal(position),
-                            button, Qt::NoButton, modifiers);
-        QApplication::sendEvent(view, &release);
+        ReleaseOver(window, x, y, button, modifiers);
     }
 
     void Click(int column, int row) { ReleaseAt(column, row); }
@@ -78,6 +71,14 @@ struct Match
     VorOdAra window;
 };
 
+// The mode answers of the two kinds of game, as test data.
+void BothModes()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("two players") << "2";
+    QTest::newRow("against the computer") << "1";
+}
+
 } // namespace
 
 class PlayTest : public QObject
@@ -118,12 +119,7 @@ private slots:
         QVERIFY(match.State().WhiteToMove);
     }
 
-    void aMoveWithoutALibertyIsRefused_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("two players") << "2";
-        QTest::newRow("against the computer") << "1";
-    }
+    void aMoveWithoutALibertyIsRefused_data() { BothModes(); }
     void aMoveWithoutALibertyIsRefused()
     {
         QFETCH(QString, mode);
@@ -281,12 +277,7 @@ private slots:
         QCOMPARE(onePoint.desktop.Beeps, 0);
     }
 
-    void releasesDuringATurnChangeNothing_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("two players") << "2";
-        QTest::newRow("against the computer") << "1";
-    }
+    void releasesDuringATurnChangeNothing_data() { BothModes(); }
     void releasesDuringATurnChangeNothing()
     {
         QFETCH(QString, mode);

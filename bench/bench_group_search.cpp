@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr Color Empty = Table::Background;
+constexpr Color Empty = Background;
 // The first number of the computer's turn: three stones.
 constexpr float ThreeStones = 0.9f;
 
@@ -167,7 +167,9 @@ void RegisterSearches(const std::string& position, const std::vector<Search>& se
 {
     const std::string name = "Search/" + position;
     auto* scans = RegisterContender(name + "/a:scans", searches, [](const Search& s) {
-        const ScannedGroup group = ScanningGroupSearch(*s.Board, s.Cols, s.Rows, s.Start, s.Stone);
+        const ScannedGroup group = ScanningGroupSearch(s.Cols, s.Rows, s.Start, [&](int c, int r) {
+            return ProbeColorAt(*s.Board, c, r) == s.Stone;
+        });
         return Found{group.Xs.size(), group.Passes};
     });
     // Seconds a run on the large boards.
@@ -184,7 +186,11 @@ void RegisterSearches(const std::string& position, const std::vector<Search>& se
 
     RegisterContender(name + "/c:flood", searches,
                       [group = std::vector<Intersection>()](const Search& s) mutable {
-                          FloodFill(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, group);
+                          FloodFill(s.Cols, s.Rows, s.Start,
+                                    [&](int c, int r) {
+                                        return ProbeColorAt(*s.Board, c, r) == s.Stone;
+                                    },
+                                    group);
                           return Found{group.size(), 0};
                       });
 }

@@ -1,244 +1,157 @@
 #pragma once
 
+#include "ScanningGroupSearch.h"
+
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <functional>
-#include <vector>
 
-// The game as a plain array of points with its rules written afresh, to
-// hold the drawn board against. It knows the window only as the grid it
-// spans: a point beyond that grid cannot be seen and so holds no stone and
-// gives no liberty.
-class ReferenceModel
+// The game's rules written afresh on a plain array, to hold the drawn board
+// against. It knows the window only as the grid it spans: a point beyond
+// that grid cannot be seen, so it holds no stone and gives no liberty.
+struct ReferenceModel
 {
-public:
-    enum Point : std::uint8_t { Empty, Black, White };
-
-    ReferenceModel(int windowCols, int windowRows) : windowCols(windowCols), windowRows(windowRows)
-    {
-    }
+    enum Point : char { Empty, Black, White };
 
     void NewGame(int boardCols, int boardRows, bool againstComputer)
     {
-        cols = boardCols;
-        rows = boardRows;
-        computer = againstComputer;
-        points.assign(std::size_t(std::max(cols, 0)) * std::size_t(std::max(rows, 0)), Empty);
-        whiteToMove = false;
-        dots.fill(HasStarPoints());
+        Cols = boardCols;
+        Rows = boardRows;
+        Computer = againstComputer;
+        Points.assign(std::size_t(Cols) * Rows, Empty);
+        Dots.assign(Points.size(), true);
+        WhiteToMove = false;
     }
 
-    // One mouse release that rounds to (column, row). The computer's
-    // answer draws its numbers from `random`.
-    void Release(int column, int row, const std::function<float()>& random)
+    // A release that rounds to (column, row).
+    void Release(int column, int row)
     {
-        computerGaveUp = false;
-        if (computer)
-            whiteToMove = false;
-        if (!Playable(column, row))
+        GaveUp = false;
+        if (Computer)
+            WhiteToMove = false;
+        if (!Playable({column, row}))
             return;
-        const Point stone = whiteToMove ? White : Black;
-        whiteToMove = !whiteToMove;
-        Settle(column, row, stone);
-        if (At(column, row) == Empty) {
-            // Refused: the same side moves again, and no repair follows.
-            whiteToMove = !whiteToMove;
+        WhiteToMove = !WhiteToMove;
+        if (!Settle({column, row}, WhiteToMove ? Black : White)) {
+            WhiteToMove = !WhiteToMove;
             return;
         }
-        RestoreStarDots();
-        if (computer)
-            ComputerTurn(random);
+        RestoreDots();
+        if (Computer)
+            ComputerTurn();
     }
 
-    bool OnBoard(int column, int row) const
+    bool OnBoard(Intersection p) const
     {
-        return column >= 1 && column <= cols && row >= 1 && row <= rows;
+        return p.Col >= 1 && p.Col <= Cols && p.Row >= 1 && p.Row <= Rows;
     }
-    bool Visible(int column, int row) const
+    bool Visible(Intersection p) const
     {
-        return OnBoard(column, row) && column <= windowCols && row <= windowRows;
+        return OnBoard(p) && p.Col <= WindowCols && p.Row <= WindowRows;
     }
-    Point At(int column, int row) const { return points[Index(column, row)]; }
+    Point& At(Intersection p) { return Points[std::size_t(p.Col - 1) * Rows + p.Row - 1]; }
+    // Whether the star dot of a point is drawn.
+    bool DotShown(Intersection p)
+    {
+        return Cols == 19 && Rows == 19 && p.Col % 6 == 4 && p.Row % 6 == 4
+               && Dots[std::size_t(p.Col - 1) * Rows + p.Row - 1];
+    }
 
-    // Whether an empty star point shows its dot; false off the star points.
-    bool DotShown(int column, int row) const
-    {
-        const int star = StarIndex(column, row);
-        return star >= 0 && dots[std::size_t(star)];
-    }
-    bool IsStarPoint(int column, int row) const { return StarIndex(column, row) >= 0; }
-
-    bool WhiteToMove() const { return whiteToMove; }
-    int Beeps() const { return beeps; }
-    // The last computer turn found no point for a stone: how many numbers
-    // the game drew before it gave up is its own affair.
-    bool ComputerGaveUp() const { return computerGaveUp; }
+    int WindowCols = 0;
+    int WindowRows = 0;
+    // The computer's numbers.
+    std::function<float()> Random;
+    int Cols = 0;
+    int Rows = 0;
+    bool Computer = false;
+    std::vector<Point> Points;
+    std::vector<char> Dots;
+    bool WhiteToMove = false;
+    int Beeps = 0;
+    // One a pass of every group search, and the last group listed.
+    int Yields = 0;
+    ScannedGroup LastGroup;
+    // The computer found no point for a stone in the last turn: how many
+    // numbers the game drew before it saw that is its own affair.
+    bool GaveUp = false;
 
 private:
-    static constexpr std::array<int, 3> StarLines{4, 10, 16};
-    static constexpr int StarBoardSize = 19;
-
-    std::size_t Index(int column, int row) const
+    bool Playable(Intersection p) { return Visible(p) && At(p) == Empty; }
+    static std::array<Intersection, 4> Neighbours(Intersection p)
     {
-        return std::size_t(column - 1) * std::size_t(rows) + std::size_t(row - 1);
-    }
-    Point& Stone(int column, int row) { return points[Index(column, row)]; }
-
-    bool HasStarPoints() const { return cols == StarBoardSize && rows == StarBoardSize; }
-    int StarIndex(int column, int row) const
-    {
-        if (!HasStarPoints())
-            return -1;
-        int index = 0;
-        for (int x : StarLines)
-            for (int y : StarLines) {
-                if (x == column && y == row)
-                    return index;
-                ++index;
-            }
-        return -1;
+        return {{{p.Col - 1, p.Row}, {p.Col + 1, p.Row}, {p.Col, p.Row - 1}, {p.Col, p.Row + 1}}};
     }
 
-    bool Playable(int column, int row) const
+    // Lists the group of the colour that holds the start; without a
+    // liberty it goes, whole or (alone) the start point, and false.
+    bool TestGroup(Intersection start, Point colour, bool alone)
     {
-        return Visible(column, row) && At(column, row) == Empty;
-    }
-    bool Liberty(int column, int row) const { return Playable(column, row); }
-
-    std::array<std::array<int, 2>, 4> Neighbours(int column, int row) const
-    {
-        // Left, right, above, below: the order of the capture check.
-        return {{{column - 1, row}, {column + 1, row}, {column, row - 1}, {column, row + 1}}};
-    }
-
-    // The start point and the stones of `colour` joined to it.
-    std::vector<std::array<int, 2>> Group(int column, int row, Point colour) const
-    {
-        std::vector<std::array<int, 2>> group{{column, row}};
-        std::vector<bool> listed(points.size(), false);
-        if (!OnBoard(column, row))
-            return group;
-        listed[Index(column, row)] = true;
-        for (std::size_t next = 0; next < group.size(); ++next) {
-            for (const auto& [x, y] : Neighbours(group[next][0], group[next][1])) {
-                if (Visible(x, y) && !listed[Index(x, y)] && At(x, y) == colour) {
-                    listed[Index(x, y)] = true;
-                    group.push_back({x, y});
-                }
-            }
-        }
-        return group;
-    }
-
-    bool GroupHasLiberty(const std::vector<std::array<int, 2>>& group) const
-    {
-        for (const auto& [column, row] : group)
-            for (const auto& [x, y] : Neighbours(column, row))
-                if (Liberty(x, y))
+        LastGroup = ScanningGroupSearch(Cols, Rows, start, [&](int c, int r) {
+            return Visible({c, r}) && At({c, r}) == colour;
+        });
+        Yields += LastGroup.Passes;
+        for (std::size_t i = 0; i < LastGroup.Xs.size(); ++i)
+            for (const Intersection& n : Neighbours({LastGroup.Xs[i], LastGroup.Ys[i]}))
+                if (Playable(n))
                     return true;
+        for (std::size_t i = 0; i < (alone ? 1 : LastGroup.Xs.size()); ++i) {
+            At({LastGroup.Xs[i], LastGroup.Ys[i]}) = Empty;
+            Dots[std::size_t(LastGroup.Xs[i] - 1) * Rows + LastGroup.Ys[i] - 1] = false;
+        }
         return false;
     }
 
-    void Clear(int column, int row)
+    // The groups of the other colour next to a new stone that it leaves
+    // without a liberty go, then the stone itself if its own group has
+    // none: false then.
+    bool Settle(Intersection p, Point stone)
     {
-        Stone(column, row) = Empty;
-        const int star = StarIndex(column, row);
-        if (star >= 0)
-            dots[std::size_t(star)] = false;
-    }
-
-    // What the capture check reads exactly on a neighbouring intersection:
-    // an empty one shows the black of the grid crossing.
-    bool CrossingShows(int column, int row, Point colour) const
-    {
-        if (!Visible(column, row))
-            return false;
-        const Point there = At(column, row);
-        return there == colour || (colour == Black && there == Empty);
-    }
-
-    // The capture check around a new stone, then the test of its own group,
-    // which takes back the new stone alone.
-    void Settle(int column, int row, Point stone)
-    {
-        Stone(column, row) = stone;
+        At(p) = stone;
         const Point other = stone == Black ? White : Black;
-        for (const auto& [x, y] : Neighbours(column, row)) {
-            if (!CrossingShows(x, y, other))
-                continue;
-            const auto group = Group(x, y, other);
-            if (!GroupHasLiberty(group))
-                for (const auto& [gx, gy] : group)
-                    Clear(gx, gy);
-        }
-        if (!GroupHasLiberty(Group(column, row, stone)))
-            Clear(column, row);
+        // Exactly on its crossing an empty point shows the grid's black.
+        for (const Intersection& n : Neighbours(p))
+            if (Visible(n) && (At(n) == other || (other == Black && At(n) == Empty)))
+                TestGroup(n, other, false);
+        return TestGroup(p, stone, true);
     }
 
-    void RestoreStarDots()
+    void RestoreDots()
     {
-        if (!HasStarPoints())
-            return;
-        for (int column : StarLines)
-            for (int row : StarLines)
-                if (At(column, row) == Empty)
-                    dots[std::size_t(StarIndex(column, row))] = true;
+        for (std::size_t i = 0; i < Points.size(); ++i)
+            Dots[i] = Dots[i] || Points[i] == Empty;
     }
 
-    // The computer's neighbour test reads the crossings: only a white stone
-    // shows white there, and a neighbour off the board counts as white.
-    bool RingedByWhite(int column, int row) const
+    // Empty, and not ringed by white stones and the edge.
+    bool ComputerMayPlay(Intersection p)
     {
-        const auto whiteOrEdge = [this](int x, int y) {
-            return !OnBoard(x, y) || (Visible(x, y) && At(x, y) == White);
-        };
-        return whiteOrEdge(column - 1, row) && whiteOrEdge(column, row - 1)
-               && whiteOrEdge(column + 1, row) && whiteOrEdge(column, row + 1);
+        for (const Intersection& n : Neighbours(p))
+            if (OnBoard(n) && !(Visible(n) && At(n) == White))
+                return Playable(p);
+        return false;
     }
-    bool ComputerMayPlay(int column, int row) const
+    bool ComputerHasAPoint()
     {
-        return !RingedByWhite(column, row) && Playable(column, row);
-    }
-    bool ComputerHasAPoint() const
-    {
-        for (int column = 1; column <= cols; ++column)
-            for (int row = 1; row <= rows; ++row)
-                if (ComputerMayPlay(column, row))
+        for (int c = 1; c <= Cols; ++c)
+            for (int r = 1; r <= Rows; ++r)
+                if (ComputerMayPlay({c, r}))
                     return true;
         return false;
     }
-
-    void ComputerTurn(const std::function<float()>& random)
+    void ComputerTurn()
     {
-        const int stones = int(std::floor(random() * 3.0f + 1.0f));
-        for (int i = 1; i <= stones; ++i) {
-            if (!ComputerHasAPoint()) {
-                // Nothing changes, so no later stone of the turn finds one.
-                computerGaveUp = true;
+        for (int stones = int(std::floor(Random() * 3.0f + 1.0f)); stones > 0; --stones) {
+            GaveUp = !ComputerHasAPoint();
+            if (GaveUp)
                 break;
-            }
-            int column = 0;
-            int row = 0;
-            do {
-                column = int(std::floor(double(random()) * cols + 1));
-                row = int(std::floor(double(random()) * rows + 1));
-            } while (!ComputerMayPlay(column, row));
-            Settle(column, row, White);
-            RestoreStarDots();
+            Intersection p;
+            do
+                p = {int(std::floor(double(Random()) * Cols + 1)),
+                     int(std::floor(double(Random()) * Rows + 1))};
+            while (!ComputerMayPlay(p));
+            Settle(p, White);
+            RestoreDots();
         }
-        whiteToMove = false;
-        ++beeps;
+        WhiteToMove = false;
+        ++Beeps;
     }
-
-    int windowCols;
-    int windowRows;
-    int cols = 0;
-    int rows = 0;
-    bool computer = false;
-    bool whiteToMove = false;
-    std::vector<Point> points;
-    std::array<bool, 9> dots{};
-    int beeps = 0;
-    bool computerGaveUp = false;
 };

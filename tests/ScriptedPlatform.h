@@ -11,9 +11,8 @@
 #include <vector>
 
 // Answers prompts from a script and records what the game shows.
-class ScriptedPlatform : public Platform
+struct ScriptedPlatform : Platform
 {
-public:
     struct Prompt
     {
         QString Text;
@@ -31,20 +30,17 @@ public:
         Answers.pop_front();
         return answer;
     }
-
     void MsgBox(const QString& text) override { Messages.push_back(text); }
     void Beep() override { ++Beeps; }
-
+    // Queued numbers first, then a generator that starts as the desktop's.
     float Rnd() override
     {
         ++RandomsDrawn;
-        if (Randoms.empty())
-            return random.Next();
-        const float next = Randoms.front();
-        Randoms.pop_front();
+        const float next = Randoms.empty() ? random.Next() : Randoms.front();
+        if (!Randoms.empty())
+            Randoms.pop_front();
         return next;
     }
-
     void YieldToEvents() override
     {
         ++Yields;
@@ -55,12 +51,9 @@ public:
     std::vector<Prompt> Prompts;
     std::vector<QString> Messages;
     int Beeps = 0;
-    // Drawn first; the fixed-start generator takes over when they run out.
     std::deque<float> Randoms;
     int RandomsDrawn = 0;
     int Yields = 0;
     std::function<void()> OnYield = [] {};
-
-private:
     FixedStartRandom random;
 };

@@ -1,81 +1,17 @@
+#include "PlayedWindow.h"
 #include "ReferenceModel.h"
-#include "ReleaseOver.h"
-#include "ScriptedPlatform.h"
-#include "window/VorOdAra.h"
+#include "board/GroupSearch.h"
 
-#include <QAction>
+#include <QPainter>
 #include <QTest>
 
 #include <random>
 
-// Long random games through the real window, held after every release
-// against the reference model at every point the board can show.
+// The game held against references written afresh: random games against a
+// model of the rules on a plain array, their boards against a painter that
+// draws the model's position fresh, and the group search against plain
+// whole-board scans.
 namespace {
-
-constexpr Color Background = Rgb(192, 192, 255);
-const QSize DrawingArea(794, 748);
-constexpr Color BlackStone = Rgb(0, 0, 0);
-constexpr Color WhiteStone = Rgb(255, 255, 255);
-// Where a point's stone, or the background of an empty point, shows.
-constexpr double ProbeOffset = 0.2;
-// Inside a star dot, off the grid lines.
-constexpr float StarDotOffset = 0.04f;
-// Releases land this far from their intersection at most, well inside
-// the half step that still rounds to it.
-constexpr double Jitter = 0.45;
-// Numbers queued for the computer ahead of each release: more than any
-// one turn draws.
-constexpr std::size_t RandomReserve = 1 << 17;
-// Out of a hundred releases, those aimed beyond the board's edge, and
-// those aimed at any intersection rather than at an empty one.
-constexpr int OffBoardPercent = 10;
-constexpr int AnywherePercent = 40;
-constexpr int RightButtonPercent = 15;
-// The most columns and rows a window may span: the finest grid steps that
-// the board still reads right.
-const QSize FinestWindow(105, 99);
-constexpr int FinestWindowReleases = 2000;
-// Every release costs several times as much under the sanitizers; there
-// a share of them still takes every path.
-#ifdef VORODARA_SANITIZED
-constexpr int ReleaseShare = 4;
-#else
-constexpr int ReleaseShare = 1;
-#endif
-
-QString SizeAnswer(int cols, int rows)
-{
-    return QStringLiteral("%1").arg(cols * 100 + rows, 4, 10, QChar(u'0'));
-}
-
-QString Describe(Color color)
-{
-    switch (color) {
-    case Background: return QStringLiteral("background");
-    case BlackStone: return QStringLiteral("black");
-    case WhiteStone: return QStringLiteral("white");
-    default: return QStringLiteral("#%1").arg(color, 6, 16, QChar(u'0'));
-    }
-}
-
-// The computer's numbers: uniform in [0, 1) with 24 bits, kept so the model
-// draws exactly the numbers the game drew.
-class RandomTape
-{
-public:
-    explicit RandomTape(unsigned seed) : source(seed) {}
-
-    float At(std::size_t i)
-    {
-        while (numbers.size() <= i)
-            numbers.push_back(float(source() >> 8) / float(1 << 24));
-        return numbers[i];
-    }
-
-private:
-    std::mt19937 source;
-    std::vector<float> numbers;
-};
 
 struct Setup
 {
@@ -83,149 +19,95 @@ struct Setup
     int WindowRows;
     int BoardCols;
     int BoardRows;
-    bool AgainstComputer;
     int Games;
-    int ReleasesPerGame;
-    bool StarDots;
+    int Releases;
 };
 
-class Match
+// Releases land this far from their intersection at most, well inside the
+// half step that still rounds to it.
+constexpr double Jitter = 0.45;
+// Out of a hundred releases: beyond the board's edge, exactly halfway
+// between two lines, and aimed at any point rather than an empty one.
+constexpr int OffBoardPercent = 8;
+constexpr int HalfwayPercent = 12;
+constexpr int AnywherePercent = 35;
+
+QString SizeAnswer(int cols, int rows) { return QString::asprintf("%02d%02d", cols, rows); }
+QColor ToQColor(Color color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, color >> 16); }
+
+// Near a random point, mostly an empty one, now and then beyond the edge
+// or exactly halfway between two lines, where the even one is the nearer:
+// where the release lands and the intersection it names.
+std::pair<QPointF, Intersection> Aim(std::mt19937& random, ReferenceModel& model)
 {
-public:
-    Match(const Setup& setup, unsigned seed)
-        : setup(setup), window(desktop), model(setup.WindowCols, setup.WindowRows), tape(seed),
-          aim(seed)
-    {
-        desktop.Answers = {SizeAnswer(setup.WindowCols, setup.WindowRows)};
-        QueueNewGame();
-        window.Load();
-        model.NewGame(setup.BoardCols, setup.BoardRows, setup.AgainstComputer);
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+    const auto anywhere = [&] {
+        return Intersection{1 + below(model.Cols), 1 + below(model.Rows)};
+    };
+    Intersection p = anywhere();
+    const int kind = below(100);
+    for (int tries = 0; kind >= OffBoardPercent + HalfwayPercent + AnywherePercent && tries < 30
+                        && !(model.Visible(p) && model.At(p) == model.Empty);
+         ++tries)
+        p = anywhere();
+    if (kind < OffBoardPercent) {
+        const bool across = below(2);
+        (across ? p.Col : p.Row) = below(2) ? 0 : (across ? model.Cols : model.Rows) + 1;
     }
-
-    void NewGame()
-    {
-        QueueNewGame();
-        window.findChild<QAction*>(QStringLiteral("Start"))->trigger();
-        model.NewGame(setup.BoardCols, setup.BoardRows, setup.AgainstComputer);
+    std::uniform_real_distribution<double> jitter(-Jitter, Jitter);
+    QPointF at(p.Col + jitter(random), p.Row + jitter(random));
+    if (kind >= OffBoardPercent && kind < OffBoardPercent + HalfwayPercent) {
+        at = {below(3) ? p.Col + 0.5 : at.x(), below(3) ? p.Row + 0.5 : at.y()};
+        p.Col += at.x() == p.Col + 0.5 && p.Col % 2;
+        p.Row += at.y() == p.Row + 0.5 && p.Row % 2;
     }
+    return {at, p};
+}
 
-    // A release near a random intersection, mostly an empty one, now and
-    // then one beyond the edge; returns the intersection aimed at.
-    QPoint ReleaseSomewhere()
-    {
-        std::uniform_int_distribution<int> percent(0, 99);
-        int column = std::uniform_int_distribution<int>(1, setup.BoardCols)(aim);
-        int row = std::uniform_int_distribution<int>(1, setup.BoardRows)(aim);
-        const int kind = percent(aim);
-        if (kind >= OffBoardPercent + AnywherePercent) {
-            std::vector<QPoint> empty;
-            for (int c = 1; c <= setup.BoardCols; ++c)
-                for (int r = 1; r <= setup.BoardRows; ++r)
-                    if (model.Visible(c, r) && model.At(c, r) == ReferenceModel::Empty)
-                        empty.push_back({c, r});
-            if (!empty.empty()) {
-                const QPoint p = empty[std::uniform_int_distribution<std::size_t>(
-                    0, empty.size() - 1)(aim)];
-                column = p.x();
-                row = p.y();
-            }
-        } else if (kind < OffBoardPercent) {
-            const int side = percent(aim) % 4;
-            if (side == 0)
-                column = 0;
-            else if (side == 1)
-                column = setup.BoardCols + 1;
-            else if (side == 2)
-                row = 0;
-            else
-                row = setup.BoardRows + 1;
+// The model's board drawn fresh: the grid, the star dots it shows, then
+// the stones. Lines are laid in device pixels, shapes in board units.
+QImage Fresh(ReferenceModel& model, const Surface& board)
+{
+    QImage image(board.Image().size(), QImage::Format_RGB32);
+    image.fill(ToQColor(Background));
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const double unitX = image.width() / board.ScaleWidth();
+    const double unitY = image.height() / board.ScaleHeight();
+    const auto useColor = [&](Color color) {
+        QPen pen(ToQColor(color), GridPenWidth * board.DevicePixelRatio());
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(ToQColor(color));
+    };
+    useColor(Black);
+    for (int c = 1; c <= model.Cols; ++c)
+        painter.drawLine(QPointF(c * unitX, unitY), QPointF(c * unitX, model.Rows * unitY));
+    for (int r = 1; r <= model.Rows; ++r)
+        painter.drawLine(QPointF(unitX, r * unitY), QPointF(model.Cols * unitX, r * unitY));
+    painter.scale(unitX, unitY);
+    const double dot = StarPointRadius * std::min(unitX, unitY);
+    for (int c = 1; c <= model.Cols; ++c) {
+        for (int r = 1; r <= model.Rows; ++r) {
+            const ReferenceModel::Point stone =
+                model.Visible({c, r}) ? model.At({c, r}) : model.Empty;
+            useColor(stone == model.White ? White : Black);
+            if (stone != model.Empty)
+                painter.drawEllipse(QPointF(c, r), StoneRadius, StoneRadius);
+            else if (model.DotShown({c, r}))
+                painter.drawEllipse(QPointF(c, r), dot / unitX, dot / unitY);
         }
-        const Qt::MouseButton button =
-            percent(aim) < RightButtonPercent ? Qt::RightButton : Qt::LeftButton;
-        std::uniform_real_distribution<double> jitter(-Jitter, Jitter);
-        Release(column + jitter(aim), row + jitter(aim), button);
-        model.Release(column, row, [this] { return tape.At(modelDrawn++); });
-        if (model.ComputerGaveUp())
-            modelDrawn = std::size_t(desktop.RandomsDrawn);
-        return {column, row};
     }
+    return image;
+}
 
-    // The first way in which the window differs from the model, or nothing.
-    QString Difference()
-    {
-        const Surface& board = window.Board();
-        const GameState& state = window.Play().State;
-        if (state.WhiteToMove != model.WhiteToMove())
-            return QStringLiteral("%1 to move, the model says %2")
-                .arg(state.WhiteToMove ? "white" : "black", model.WhiteToMove() ? "white" : "black");
-        if (state.ComputerBusy != 0)
-            return QStringLiteral("the computer is still busy");
-        if (desktop.Beeps != model.Beeps())
-            return QStringLiteral("%1 beeps, the model says %2").arg(desktop.Beeps).arg(model.Beeps());
-        if (std::size_t(desktop.RandomsDrawn) != modelDrawn)
-            return QStringLiteral("%1 random numbers drawn, the model drew %2")
-                .arg(desktop.RandomsDrawn).arg(modelDrawn);
-        for (int c = 1; c <= setup.BoardCols; ++c) {
-            for (int r = 1; r <= setup.BoardRows; ++r) {
-                if (!model.Visible(c, r))
-                    continue;
-                const ReferenceModel::Point stone = model.At(c, r);
-                const Color shown = stone == ReferenceModel::Black   ? BlackStone
-                                    : stone == ReferenceModel::White ? WhiteStone
-                                                                     : Background;
-                const QString place = QStringLiteral("(%1, %2)").arg(c).arg(r);
-                const Color probe = board.ColorAt(float(c + ProbeOffset), float(r + ProbeOffset));
-                if (probe != shown)
-                    return place + QStringLiteral(" reads %1, the model has %2")
-                                       .arg(Describe(probe), Describe(shown));
-                const Color crossing = board.ColorAt(float(c), float(r));
-                const Color expectedCrossing = shown == Background ? BlackStone : shown;
-                if (crossing != expectedCrossing)
-                    return place + QStringLiteral(" crossing shows %1, not %2")
-                                       .arg(Describe(crossing), Describe(expectedCrossing));
-                // The grid runs on between neighbouring intersections.
-                if (c < setup.BoardCols && model.Visible(c + 1, r)
-                    && board.ColorAt(c + 0.5f, float(r)) != BlackStone)
-                    return place + QStringLiteral(" has no grid line to the right");
-                if (r < setup.BoardRows && model.Visible(c, r + 1)
-                    && board.ColorAt(float(c), r + 0.5f) != BlackStone)
-                    return place + QStringLiteral(" has no grid line below");
-                if (setup.StarDots && stone == ReferenceModel::Empty && model.IsStarPoint(c, r)) {
-                    const bool dot =
-                        board.ColorAt(c + StarDotOffset, r + StarDotOffset) == BlackStone;
-                    if (dot != model.DotShown(c, r))
-                        return place + (dot ? QStringLiteral(" shows a star dot the model has not")
-                                            : QStringLiteral(" lacks its star dot"));
-                }
-            }
-        }
-        return {};
-    }
-
-private:
-    void QueueNewGame()
-    {
-        desktop.Answers.push_back(SizeAnswer(setup.BoardCols, setup.BoardRows));
-        desktop.Answers.push_back(setup.AgainstComputer ? QStringLiteral("1") : QStringLiteral("2"));
-    }
-
-    // A release, with the computer's numbers queued ahead of it.
-    void Release(double x, double y, Qt::MouseButton button)
-    {
-        while (desktop.Randoms.size() < RandomReserve)
-            desktop.Randoms.push_back(tape.At(queued++));
-        ReleaseOver(window, x, y, button);
-    }
-
-    Setup setup;
-    ScriptedPlatform desktop;
-    VorOdAra window;
-    ReferenceModel model;
-    RandomTape tape;
-    std::mt19937 aim;
-    std::size_t queued = 0;
-    std::size_t modelDrawn = 0;
-};
+QString Count(ReferenceModel& model)
+{
+    int stones[3] = {};
+    for (const ReferenceModel::Point point : model.Points)
+        ++stones[point];
+    return QStringLiteral("黑子%1  白子%2").arg(stones[model.Black]).arg(stones[model.White]);
+}
 
 } // namespace
 
@@ -236,108 +118,165 @@ class DifferentialTest : public QObject
     Q_OBJECT
 
 private slots:
-    void windowAgreesWithTheModel_data()
+    void gamesAgreeWithTheModel_data()
     {
         QTest::addColumn<Setup>("setup");
-        struct Row
-        {
-            const char* name;
-            Setup setup;
+        QTest::addColumn<bool>("computer");
+        const std::pair<const char*, Setup> setups[] = {
+            {"1x1", {19, 19, 1, 1, 2, 30}},
+            {"1x19", {19, 19, 1, 19, 8, 60}},
+            {"19x1", {19, 19, 19, 1, 8, 60}},
+            {"9x9", {19, 19, 9, 9, 20, 150}},
+            {"19x19", {19, 19, 19, 19, 4, 600}},
+            {"25x25 cut off by a 19x19 window", {19, 19, 25, 25, 2, 600}},
+            {"13x13 cut off by a 9x9 window", {9, 9, 13, 13, 6, 200}},
+            {"8x10 filling its window", {8, 10, 8, 10, 10, 150}},
+            {"30x19 filling its window", {30, 19, 30, 19, 2, 600}},
+            {"105x99, the finest window", {105, 99, 105, 99, 1, 600}},
         };
-        const Row rows[] = {
-            {"1x1", {19, 19, 1, 1, false, 1, 300, false}},
-            {"1x19", {19, 19, 1, 19, false, 40, 100, false}},
-            {"19x1", {19, 19, 19, 1, false, 40, 100, false}},
-            {"9x9", {19, 19, 9, 9, false, 150, 200, false}},
-            {"13x13", {19, 19, 13, 13, false, 50, 400, false}},
-            {"19x19", {19, 19, 19, 19, false, 30, 1000, true}},
-            {"8x10", {19, 19, 8, 10, false, 75, 200, false}},
-            {"25x25 cut off by a 19x19 window", {19, 19, 25, 25, false, 10, 1000, false}},
-            {"13x13 cut off by a 9x9 window", {9, 9, 13, 13, false, 40, 250, false}},
-            {"8x10 filling its window", {8, 10, 8, 10, false, 50, 200, false}},
-            {"30x19 filling its window", {30, 19, 30, 19, false, 12, 1000, false}},
-            {"19x9 filling its window", {19, 9, 19, 9, false, 25, 400, false}},
-        };
-        for (bool computer : {false, true}) {
-            for (const Row& row : rows) {
-                Setup setup = row.setup;
-                setup.AgainstComputer = computer;
-                QTest::addRow("%s, %s", row.name, computer ? "computer" : "two players") << setup;
-            }
-        }
+        for (const bool computer : {false, true})
+            for (const auto& [name, setup] : setups)
+                QTest::addRow("%s, %s", name, computer ? "computer" : "two players")
+                    << setup << computer;
     }
-    void windowAgreesWithTheModel()
+    // After every release: whose move it is, the beeps, the computer's
+    // numbers and the group searches; after every game: the count, and the
+    // board pixel for pixel where lines are longer than a point.
+    void gamesAgreeWithTheModel()
     {
         QFETCH(Setup, setup);
-        const QString difference = Play(setup, QTest::currentDataTag());
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    }
-
-    // Every grid step that the window-size prompt accepts, across and down,
-    // and the finest window in both directions at once.
-    void theFinestAcceptedWindowsReadThemselvesRight()
-    {
-        for (int cols = 1; cols <= FinestWindow.width(); ++cols) {
-            const QString difference = Play({cols, 1, cols, 1, false, 1, 3 * cols, false},
-                                            QStringLiteral("%1 across").arg(cols));
-            QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        }
-        for (int rows = 1; rows <= FinestWindow.height(); ++rows) {
-            const QString difference = Play({1, rows, 1, rows, false, 1, 3 * rows, false},
-                                            QStringLiteral("%1 down").arg(rows));
-            QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        }
-        const int cols = FinestWindow.width();
-        const int rows = FinestWindow.height();
-        const QString difference =
-            Play({cols, rows, cols, rows, false, 1, FinestWindowReleases, false},
-                 QStringLiteral("finest"));
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    }
-
-    void windowsTooFineToReadAreAskedAgain()
-    {
-        ScriptedPlatform desktop;
-        const QString finest = SizeAnswer(FinestWindow.width(), FinestWindow.height());
-        desktop.Answers = {SizeAnswer(FinestWindow.width() + 1, 1), QStringLiteral("21474836"),
-                           finest};
-        Surface board(DrawingArea, Background);
-        Game game(board, desktop);
-        QVERIFY(game.AskWindowSize());
-        QCOMPARE(desktop.Prompts.size(), 3u);
-        QCOMPARE(game.State.SizeAnswer, finest);
-        QCOMPARE(board.ScaleWidth(), float(FinestWindow.width() + 1));
-        QCOMPARE(board.ScaleHeight(), float(FinestWindow.height() + 1));
-    }
-
-    void cleanupTestCase() { qInfo("%lld releases held against the model", releases); }
-
-private:
-    // Plays a setup through, seeded by its name; the first difference from
-    // the model, or nothing.
-    QString Play(const Setup& setup, const QString& name)
-    {
-        Match match(setup, unsigned(qHash(name, 0)));
-        QString difference = match.Difference();
-        if (!difference.isEmpty())
-            return name + QStringLiteral(", fresh board: ") + difference;
+        QFETCH(bool, computer);
+        const QString mode = QString::number(computer ? 1 : 2);
+        const QString board = SizeAnswer(setup.BoardCols, setup.BoardRows);
+        PlayedWindow played({SizeAnswer(setup.WindowCols, setup.WindowRows), board, mode});
+        const GameState& state = played.State();
+        const ScriptedPlatform& desktop = played.desktop;
+        // The model draws from a generator that starts as the game's.
+        FixedStartRandom random;
+        int drawn = 0;
+        ReferenceModel model;
+        model.WindowCols = setup.WindowCols;
+        model.WindowRows = setup.WindowRows;
+        model.Random = [&] {
+            ++drawn;
+            return random.Next();
+        };
+        std::mt19937 aim(qHash(QString::fromLatin1(QTest::currentDataTag())));
+        // Under 10 pixels a step, a line drawn back around a cleared point
+        // reaches into the outline of a stone on the next point.
+        const bool tooFine = DrawingArea.width() < 10 * (setup.WindowCols + 1)
+                             || DrawingArea.height() < 10 * (setup.WindowRows + 1);
         for (int game = 1; game <= setup.Games; ++game) {
-            if (game > 1)
-                match.NewGame();
-            for (int release = 1; release <= setup.ReleasesPerGame / ReleaseShare; ++release) {
-                const QPoint aimed = match.ReleaseSomewhere();
-                ++releases;
-                difference = match.Difference();
-                if (!difference.isEmpty())
-                    return QStringLiteral("%1, game %2, release %3 at (%4, %5): %6")
-                        .arg(name).arg(game).arg(release).arg(aimed.x()).arg(aimed.y())
-                        .arg(difference);
+            if (game > 1) {
+                played.desktop.Answers = {board, mode};
+                played.Command("Start")->trigger();
+            }
+            model.NewGame(setup.BoardCols, setup.BoardRows, computer);
+            for (int release = 1; release <= setup.Releases; ++release) {
+                const auto [at, point] = Aim(aim, model);
+                played.Release(at.x(), at.y(), Qt::MouseButton(Qt::LeftButton << aim() % 3),
+                               Qt::KeyboardModifier(Qt::ShiftModifier << aim() % 3));
+                model.Release(point.Col, point.Row);
+                for (; model.GaveUp && drawn < desktop.RandomsDrawn; ++drawn)
+                    random.Next();
+                QVERIFY2(state.WhiteToMove == model.WhiteToMove && state.ComputerBusy == 0
+                             && desktop.Beeps == model.Beeps && desktop.RandomsDrawn == drawn
+                             && desktop.Yields == model.Yields && state.GroupX == model.LastGroup.Xs
+                             && state.GroupY == model.LastGroup.Ys,
+                         qPrintable(QStringLiteral("game %1, release %2 at (%3, %4)")
+                                        .arg(game)
+                                        .arg(release)
+                                        .arg(at.x())
+                                        .arg(at.y())));
+            }
+            if (model.Cols > 1 && model.Rows > 1 && !tooFine)
+                QVERIFY2(played.window.Board().Image() == Fresh(model, played.window.Board()),
+                         qPrintable(QStringLiteral("game %1 drawn otherwise").arg(game)));
+            played.Command("计数")->trigger();
+            QCOMPARE(desktop.Messages.back(), Count(model));
+        }
+    }
+
+    // Random boards up to 13 by 13 at every density, and serpentines turned
+    // every way, whose chains run left and up a stone a pass; searched from
+    // stones of either colour, empty points and points beyond the edge.
+    void groupSearchesAgreeWithWholeBoardScans()
+    {
+        std::mt19937 random(20261207);
+        const auto below = [&](int n) { return int(random() % unsigned(n)); };
+        Surface board(DrawingArea, Background);
+        board.SetScale(14, 14);
+        for (int drawing = 0; drawing < 1500; ++drawing) {
+            const int cols = below(8) ? 1 + below(13) : 1;
+            const int rows = below(8) ? 1 + below(13) : 1;
+            const int emptyPercent = below(70);
+            const int blackPercent = below(101);
+            const bool serpentine = below(4) == 0;
+            const bool turned[] = {bool(below(2)), bool(below(2)), bool(below(2))};
+            board.Clear();
+            for (int c = 1; c <= cols; ++c) {
+                for (int r = 1; r <= rows; ++r) {
+                    // Columns two apart from the right, joined at the top
+                    // and the bottom in turn, with walls between.
+                    const int x = turned[0] ? cols + 1 - c : c;
+                    const int y = turned[1] ? rows + 1 - r : r;
+                    const int fromEnd = turned[2] ? rows - y : cols - x;
+                    const int across = turned[2] ? x : y;
+                    const int last = turned[2] ? cols : rows;
+                    const bool path = fromEnd % 2 == 0 || across == (fromEnd / 2 % 2 ? last : 1);
+                    const Color stone = serpentine                  ? (path ? White : Black)
+                                        : below(100) < emptyPercent ? Background
+                                        : below(100) < blackPercent ? Black
+                                                                    : White;
+                    board.SetPenColor(stone);
+                    board.SetFillColor(stone);
+                    board.DrawCircle(c, r, StoneRadius);
+                }
+            }
+            const Intersection inside{1 + below(cols), 1 + below(rows)};
+            const Intersection corner{turned[0] ? 1 : cols, turned[1] ? 1 : rows};
+            const Intersection beyond[] = {
+                {0, inside.Row}, {cols + 1, inside.Row}, {inside.Col, 0}, {inside.Col, rows + 1}};
+            for (const Intersection start : {inside, corner, beyond[below(4)]}) {
+                for (const Color color : {Black, White}) {
+                    const ScannedGroup scanned =
+                        ScanningGroupSearch(cols, rows, start, [&](int c, int r) {
+                            return ProbeColorAt(board, c, r) == color;
+                        });
+                    std::vector<std::int16_t> xs;
+                    std::vector<std::int16_t> ys;
+                    int yields = 0;
+                    const int passes =
+                        ListGroup(board, cols, rows, start, color, xs, ys, [&] { ++yields; });
+                    QVERIFY2(xs == scanned.Xs && ys == scanned.Ys && passes == scanned.Passes
+                                 && yields == passes,
+                             qPrintable(QStringLiteral("drawing %1 from (%2, %3)")
+                                            .arg(drawing)
+                                            .arg(start.Col)
+                                            .arg(start.Row)));
+                }
             }
         }
-        return {};
     }
 
-    long long releases = 0;
+    // A group far larger than any list of fixed room, taken off whole: the
+    // board is then as it was drawn fresh.
+    void aWholeBoardIsTakenOff()
+    {
+        PlayedWindow played({"5050", "5050", "2"});
+        ReferenceModel empty;
+        empty.WindowCols = empty.WindowRows = 50;
+        empty.NewGame(50, 50, false);
+        for (int c = 1; c <= 50; ++c) {
+            for (int r = 1; r <= 50; ++r) {
+                played.State().WhiteToMove = true;
+                played.window.Play().PlaceStone(c, r);
+            }
+        }
+        played.window.Play().TestGroup(50, 50, White);
+        QCOMPARE(played.State().GroupX.size(), 2500u);
+        QVERIFY(played.window.Board().Image() == Fresh(empty, played.window.Board()));
+    }
 };
 
 QTEST_MAIN(DifferentialTest)

@@ -1,108 +1,70 @@
-#include "ScriptedPlatform.h"
+#include "PlayedWindow.h"
 #include "platform/LooseNumber.h"
-#include "platform/Surface.h"
-#include "window/Game.h"
 #include "window/SizeAnswer.h"
 
-#include <QGuiApplication>
-#include <QStringList>
+#include <QDir>
 
+#include <climits>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-// Arbitrary answers, one a line, for the conversions and both size
-// prompts: nothing may crash or hang, a refused answer is asked again,
-// and no grid is drawn but that of the answer taken.
+// Answers, one a line, at both size prompts: whatever they are, nothing
+// crashes or hangs, a refused answer is asked again, and nothing is drawn
+// but the grid of the answer taken. Without libFuzzer the seeds are
+// replayed, and known answers are held to what they must make.
 namespace {
 
-constexpr Color Background = Rgb(192, 192, 255);
-const QSize DrawingArea(794, 748);
-// Taken by both prompts, so every run ends.
-const QString SoundAnswer = QStringLiteral("0303");
-const QString ModeAnswer = QStringLiteral("2");
-constexpr int StarPointCount = 9;
+// Taken by both prompts after the answers, so every run ends.
+const QString Sound = QStringLiteral("0909");
 
-void Require(bool holds, const char* what)
+void Require(bool holds, const QString& what)
 {
     if (holds)
         return;
-    std::fprintf(stderr, "broken: %s\n", what);
+    std::fprintf(stderr, "broken: %s\n", qPrintable(what));
     std::abort();
 }
 
-// One drawing area for every run: a new image each run would cost more
-// than the run. Each prompt sets all the area's state that it reads.
-Surface& Board()
+// What the window's prompt and then the board's made of the same answers.
+struct Outcome
 {
+    std::size_t WindowAsked;
+    QSizeF Scale;
+    std::size_t BoardAsked;
+    int Cols;
+    int Rows;
+    int Drawings;
+};
+
+Outcome Ask(const QStringList& answers)
+{
+    // One drawing area for every run: a new image would cost more than the run.
     static Surface board(DrawingArea, Background);
-    return board;
-}
-
-// The answer that a prompt asked `asked` times has taken.
-QString Taken(const QStringList& answers, std::size_t asked)
-{
-    return asked <= std::size_t(answers.size()) ? answers[qsizetype(asked - 1)] : SoundAnswer;
-}
-
-void Conversions(const QString& answer)
-{
-    const std::optional<double> number = ToNumber(answer);
-    const std::optional<GridSize> size = GridSizeFromAnswer(answer);
-    Require(number || !size, "a size from text that is no number");
-    if (size) {
-        Require(std::isfinite(*number), "a size from a number beyond doubles");
-        Require(size->Rows > -100 && size->Rows < 100, "rows beyond two digits");
-    }
-}
-
-void WindowSizePrompt(const QStringList& answers)
-{
     ScriptedPlatform desktop;
-    for (const QString& answer : answers)
-        desktop.Answers.push_back(answer);
-    desktop.Answers.push_back(SoundAnswer);
-    Surface& board = Board();
-    board.Changed = [] {};
     Game game(board, desktop);
-    Require(game.AskWindowSize(), "the window-size prompt gave up");
-    const GameState& state = game.State;
-    Require(state.SizeAnswer == Taken(answers, desktop.Prompts.size()),
-            "the window took another answer than the last one asked");
-    Require(state.BoardCols >= 0 && state.BoardRows >= 0, "a window of negative size");
-    Require(board.ScaleWidth() == float(state.BoardCols + 1)
-                && board.ScaleHeight() == float(state.BoardRows + 1),
-            "a scale other than the answer's");
-}
-
-void BoardSizePrompt(const QStringList& answers)
-{
-    ScriptedPlatform desktop;
-    Surface& board = Board();
-    board.Changed = [] {};
-    Game game(board, desktop);
-    desktop.Answers = {QStringLiteral("1919")};
-    game.AskWindowSize();
-    for (const QString& answer : answers)
-        desktop.Answers.push_back(answer);
-    desktop.Answers.push_back(SoundAnswer);
-    desktop.Answers.push_back(ModeAnswer);
-    long long drawings = 0;
-    board.Changed = [&] { ++drawings; };
-    const std::size_t promptsBefore = desktop.Prompts.size();
+    desktop.Answers.assign(answers.begin(), answers.end());
+    desktop.Answers.push_back(Sound);
+    Require(game.AskWindowSize(), "the window's prompt gave up");
+    Outcome outcome{desktop.Prompts.size(), {board.ScaleWidth(), board.ScaleHeight()}, 0, 0, 0, 0};
+    desktop.Prompts.clear();
+    desktop.Answers.assign(answers.begin(), answers.end());
+    desktop.Answers.push_back(Sound);
+    desktop.Answers.push_back(QStringLiteral("2"));
+    board.Changed = [&] { ++outcome.Drawings; };
     game.NewGame();
     board.Changed = [] {};
-    const GameState& state = game.State;
-    // Every prompt of the new game but the mode prompt asked the board size.
-    const std::size_t boardPrompts = desktop.Prompts.size() - promptsBefore - 1;
-    Require(state.SizeAnswer == Taken(answers, boardPrompts),
+    outcome.BoardAsked = desktop.Prompts.size() - 1;
+    outcome.Cols = game.State.BoardCols;
+    outcome.Rows = game.State.BoardRows;
+    // The answer taken is the last one asked.
+    Require(game.State.SizeAnswer == answers.value(qsizetype(outcome.BoardAsked) - 1, Sound),
             "the board took another answer than the last one asked");
-    // The clearing, one line a column and a row, and the star points.
-    const bool starPoints = state.BoardCols == 19 && state.BoardRows == 19;
-    const long long expected = 1 + std::max(state.BoardCols, 0) + std::max(state.BoardRows, 0)
-                               + (starPoints ? StarPointCount : 0);
-    Require(drawings == expected, "drawn more or less than the board taken");
+    const std::optional<GridSize> window =
+        GridSizeFromAnswer(answers.value(qsizetype(outcome.WindowAsked) - 1, Sound));
+    Require(window && outcome.Scale == QSizeF(window->Cols + 1, window->Rows + 1),
+            "the window took another answer than the last one asked");
+    return outcome;
 }
 
 } // namespace
@@ -116,11 +78,87 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QStringList answers =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).split(u'\n');
-    for (const QString& answer : answers)
-        Conversions(answer);
-    WindowSizePrompt(answers);
-    BoardSizePrompt(answers);
+    const Outcome outcome =
+        Ask(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).split(u'\n'));
+    Require(outcome.Scale.width() >= 1 && outcome.Scale.height() >= 1, "a window without a grid");
+    Require(outcome.Rows > -100 && outcome.Rows < 100, "rows beyond two digits");
+    const int starPoints = outcome.Cols == 19 && outcome.Rows == 19 ? 9 : 0;
+    Require(outcome.Drawings
+                == 1 + std::max(outcome.Cols, 0) + std::max(outcome.Rows, 0) + starPoints,
+            "drawn more or less than the clearing and the grid taken");
     return 0;
 }
+
+#ifndef VORODARA_LIBFUZZER
+namespace {
+
+constexpr int Refused = INT_MIN;
+
+// An answer, the window's grid and the board's that it makes, or Refused.
+struct Known
+{
+    const char* Text;
+    int WindowCols;
+    int WindowRows;
+    int BoardCols;
+    int BoardRows;
+};
+
+const Known KnownAnswers[] = {
+    {"1919", 19, 19, 19, 19},
+    {"0810", 8, 10, 8, 10},
+    {"7", 0, 7, 0, 7},
+    {"0", 0, 0, 0, 0},
+    // Columns round down, rows round half to even.
+    {"1919.5", 19, 20, 19, 20},
+    {"1918.5", 19, 18, 19, 18},
+    {" +25E-1\t", 0, 2, 0, 2},
+    {".5", 0, 0, 0, 0},
+    // The finest grid the window still reads right.
+    {"10599", 105, 99, 105, 99},
+    {"10600", Refused, Refused, 106, 0},
+    {"-1234", Refused, Refused, -13, -34},
+    {"-0.3", Refused, Refused, -1, 0},
+    // The grid's column loop counts in 16 bits.
+    {"3276699", Refused, Refused, 32766, 99},
+    {"-3276800", Refused, Refused, -32768, 0},
+    {"3276700", Refused, Refused, Refused, Refused},
+    {"2147483648", Refused, Refused, Refused, Refused},
+    {"1e400", Refused, Refused, Refused, Refused},
+    {"", Refused, Refused, Refused, Refused},
+    {"0x1919", Refused, Refused, Refused, Refused},
+    {"1e", Refused, Refused, Refused, Refused},
+    {"１９１９", Refused, Refused, Refused, Refused},
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    LLVMFuzzerInitialize(&argc, &argv);
+    int replayed = 0;
+    for (const QFileInfo& seed : QDir(QString::fromLocal8Bit(argv[1])).entryInfoList(QDir::Files)) {
+        QFile file(seed.filePath());
+        Require(file.open(QIODevice::ReadOnly), "an unreadable seed");
+        const QByteArray bytes = file.readAll();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               std::size_t(bytes.size()));
+        ++replayed;
+    }
+    for (const Known& known : KnownAnswers) {
+        const Outcome outcome = Ask({QString::fromUtf8(known.Text)});
+        const bool window = known.WindowCols != Refused;
+        const bool board = known.BoardCols != Refused;
+        Require(outcome.WindowAsked == (window ? 1u : 2u) && outcome.BoardAsked == (board ? 1u : 2u)
+                    && outcome.Scale
+                           == (window ? QSizeF(known.WindowCols + 1, known.WindowRows + 1)
+                                      : QSizeF(10, 10))
+                    && outcome.Cols == (board ? known.BoardCols : 9)
+                    && outcome.Rows == (board ? known.BoardRows : 9),
+                QStringLiteral("what the answer \"%1\" made").arg(known.Text));
+        ++replayed;
+    }
+    std::printf("%d passed, 0 failed\n", replayed);
+    return replayed > int(std::size(KnownAnswers)) ? 0 : 1;
+}
+#endif

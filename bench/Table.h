@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptedPlatform.h"
+#include "PlayedWindow.h"
 #include "board/Geometry.h"
 #include "platform/Surface.h"
 #include "window/Game.h"
@@ -14,11 +14,9 @@
 // A game on a drawing area of the window's size, without the window.
 struct Table
 {
-    static constexpr Color Background = Rgb(192, 192, 255);
-
     // The screen's device pixel ratio, as the real window takes it.
     explicit Table(const QString& windowAnswer = QStringLiteral("1919"))
-        : board(QSize(794, 748), Background, qGuiApp ? qGuiApp->devicePixelRatio() : 1)
+        : board(DrawingArea, Background, qGuiApp ? qGuiApp->devicePixelRatio() : 1)
         , game(board, desktop)
     {
         desktop.Answers.push_back(windowAnswer);

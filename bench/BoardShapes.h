@@ -2,7 +2,6 @@
 
 #include "board/Geometry.h"
 
-#include <algorithm>
 #include <vector>
 
 // Paths of adjacent points that make long groups, each point one step from
@@ -35,25 +34,4 @@ inline std::vector<Intersection> StaircasePath(int cols, int rows)
         path.push_back(p);
     }
     return path;
-}
-
-// Clockwise inwards from the top left corner, one point apart from the
-// ring outside.
-inline std::vector<Intersection> SpiralPath(int cols, int rows)
-{
-    std::vector<Intersection> path{{1, 1}};
-    constexpr Intersection Steps[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-    Intersection p{1, 1};
-    for (int leg = 0;; ++leg) {
-        // Across: the first two legs span the board, then each is two shorter.
-        const int along = leg % 2 == 0 ? cols - 1 - 2 * std::max(0, leg / 2 - 1)
-                                       : rows - 1 - 2 * (leg / 2);
-        if (along <= 0)
-            return path;
-        for (int i = 0; i < along; ++i) {
-            p.Col += Steps[leg % 4].Col;
-            p.Row += Steps[leg % 4].Row;
-            path.push_back(p);
-        }
-    }
 }

@@ -14,7 +14,8 @@ target_link_options(vorodara PRIVATE LINKER:-z,now)
 # default).
 install(TARGETS vorodara RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(TARGETS vorodara RUNTIME DESTINATION games COMPONENT games EXCLUDE_FROM_ALL)
-install(FILES data/vorodara.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/org.example.vorodara.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/org.example.vorodara.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/vorodara.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
 
 # The copyright file is LICENSE in Debian's machine-readable form: the holder

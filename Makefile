@@ -9,7 +9,8 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # real window, the package's tools), then the checked build's compiler.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
                   fonts-droid-fallback
-TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils
+TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils \
+                 lintian appstream
 CHECK_PACKAGES := clang libclang-rt-14-dev llvm-14
 # What a target needs installed before the build; its prerequisites see the
 # same value, so the build configures with everything the target uses.

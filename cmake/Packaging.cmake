@@ -1,19 +1,57 @@
 # Installs the game where desktops look for it and packs it as a .deb.
 include(GNUInstallDirs)
 
+# The one maintainer contact: the package's, the copyright file's and the changelog's.
+set(CPACK_PACKAGE_CONTACT "VorOdAra developers <vorodara@example.org>")
+
 # Qt comes from the system's library directories; a search path of the
 # program's own would only let stray libraries beside it take their place.
 set_target_properties(vorodara PROPERTIES INSTALL_RPATH "")
-install(TARGETS vorodara RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/vorodara.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# All symbols bound at start, so that the whole offset table can be read-only.
+target_link_options(vorodara PRIVATE LINKER:-z,now)
+# cmake --install puts the program in bin/; the package, in games/ where
+# Debian keeps games (the component "games" is packed but not installed by
+# default).
+install(TARGETS vorodara RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+install(TARGETS vorodara RUNTIME DESTINATION games COMPONENT games EXCLUDE_FROM_ALL)
+install(FILES data/org.example.vorodara.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/org.example.vorodara.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/vorodara.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+
+# The copyright file is LICENSE in Debian's machine-readable form: the holder
+# from its copyright line, its terms indented, blank lines as " .".
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE)
+file(READ LICENSE license)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)\n\n(.+[^\n])" _ "${license}")
+set(copyright_holder "${CMAKE_MATCH_1}")
+string(REPLACE "\n\n" "\n.\n" license_terms "${CMAKE_MATCH_2}")
+string(REPLACE "\n" "\n " license_terms " ${license_terms}")
+set(package_docs ${CMAKE_BINARY_DIR}/package)
+configure_file(data/copyright.in ${package_docs}/copyright @ONLY)
+configure_file(data/changelog.in ${package_docs}/changelog @ONLY)
+
+# Debian keeps the manual page and the changelog compressed: gzip's best
+# ratio, no name or time stamp, so that the same source packs the same.
+foreach(doc ${package_docs}/changelog ${PROJECT_SOURCE_DIR}/data/vorodara.6)
+    cmake_path(GET doc FILENAME name)
+    add_custom_command(OUTPUT ${package_docs}/${name}.gz
+                       COMMAND gzip -9n --stdout ${doc} > ${package_docs}/${name}.gz
+                       DEPENDS ${doc} VERBATIM)
+endforeach()
+add_custom_target(package_docs ALL DEPENDS ${package_docs}/changelog.gz ${package_docs}/vorodara.6.gz)
+install(FILES ${package_docs}/vorodara.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${package_docs}/copyright ${package_docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorodara)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vorodara)
-set(CPACK_PACKAGE_CONTACT "VorOdAra developers")
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};vorodara;Unspecified;/"
+                                 "${CMAKE_BINARY_DIR};vorodara;games;/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Game of Go on a board of any size, drawn and read back in pixels")
-set(CPACK_PACKAGE_DESCRIPTION "A game of Go in one window, for two players at one mouse \
-or one player against the computer, on a board of any number of columns and rows.")
+set(CPACK_PACKAGE_DESCRIPTION "A game of Go in one window, for two players at one mouse or one
+player against the computer, on a board of any number of columns and rows.
+The board exists only as a drawing: every rule reads it back from the colours
+of single pixels.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_STRIP_FILES ON)

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VorOdAra"));
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("vorodara"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.vorodara"));
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -8,7 +8,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # then what the test suite adds (benchmarks, a virtual display for the
 # real window, the package's tools), then the checked build's compiler.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-                  fonts-droid-fallback
+                  fonts-droid-fallback libcanberra-dev libasound2-dev sound-theme-freedesktop
 TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool dpkg-dev file desktop-file-utils
 CHECK_PACKAGES := clang libclang-rt-14-dev llvm-14
 # What a target needs installed before the build; its prerequisites see the

@@ -47,9 +47,11 @@ build-asan:
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 
 # The group search and move benchmarks; the whole-board scans alone take
-# about a minute.
+# about a minute. Then the beep, with a sound back end and without.
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search
+	$(BUILD_DIR)/bench/bench_beep
+	$(BUILD_DIR)/bench/bench_beep unplayable
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

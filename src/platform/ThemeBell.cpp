@@ -3,30 +3,23 @@
 #include <alsa/asoundlib.h>
 #include <canberra.h>
 
-#include <memory>
-
 namespace {
-
-struct ContextRelease
-{
-    void operator()(ca_context* context) const { ca_context_destroy(context); }
-};
-using Context = std::unique_ptr<ca_context, ContextRelease>;
 
 // ALSA reports a missing sound card on the terminal at every attempt; the
 // fallback is meant to be silent.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 // Null where canberra has no back end to play through.
-Context OpenContext()
+ca_context* OpenContext()
 {
     snd_lib_error_set_handler(IgnoreAlsaError);
-    ca_context* created = nullptr;
-    if (ca_context_create(&created) != CA_SUCCESS)
+    ca_context* context = nullptr;
+    if (ca_context_create(&context) != CA_SUCCESS)
         return nullptr;
-    Context context(created);
-    if (ca_context_open(created) != CA_SUCCESS)
+    if (ca_context_open(context) != CA_SUCCESS) {
+        ca_context_destroy(context);
         return nullptr;
+    }
     return context;
 }
 
@@ -34,10 +27,12 @@ Context OpenContext()
 
 void RingThemeBell(void (*fallback)())
 {
-    // Released with the other statics when the program ends.
-    static const Context context = OpenContext();
+    // Kept until the process ends: destroying it unloads canberra's ALSA back
+    // end while the thread that played the last bell may still be returning
+    // into it, which crashes the program as it quits.
+    static ca_context* const context = OpenContext();
     if (!context
-        || ca_context_play(context.get(), 0, CA_PROP_EVENT_ID, "bell",
+        || ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell",
                            static_cast<const char*>(nullptr)) != CA_SUCCESS)
         fallback();
 }

@@ -58,15 +58,17 @@ set(CPACK_STRIP_FILES ON)
 
 # The prompts and captions are Chinese; Qt finds no glyphs without a CJK font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-droid-fallback | fonts-noto-cjk | fonts-wqy-microhei")
-# Qt's own button texts in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own button texts in the user's language, and the computer's beep
+# played through the desktop's sound server rather than straight to ALSA.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libcanberra-pulse")
 
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-           ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4)")
+           ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), \
+libcanberra0 (>= 0.30), libasound2 (>= 1.0.16)")
 endif()
 
 include(CPack)

@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "ThemeBell.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -41,6 +43,6 @@ void QtPlatform::MsgBox(const QString& text)
     box.exec();
 }
 
-void QtPlatform::Beep() { QApplication::beep(); }
+void QtPlatform::Beep() { RingThemeBell(QApplication::beep); }
 
 void QtPlatform::YieldToEvents() { QApplication::processEvents(); }

@@ -11,6 +11,22 @@
 
 #include <initializer_list>
 
+// The scripted desktop with the computer's numbers queued ahead.
+struct BenchPlatform : ScriptedPlatform
+{
+    float Rnd() override
+    {
+        if (Randoms.empty())
+            return ScriptedPlatform::Rnd();
+        ++RandomsDrawn;
+        const float next = Randoms.front();
+        Randoms.pop_front();
+        return next;
+    }
+
+    std::deque<float> Randoms;
+};
+
 // A game on a drawing area of the window's size, without the window.
 struct Table
 {
@@ -44,7 +60,7 @@ struct Table
     Color Probe(int column, int row) const { return ProbeColorAt(board, column, row); }
     Color Crossing(int column, int row) const { return CrossingColorAt(board, column, row); }
 
-    ScriptedPlatform desktop;
+    BenchPlatform desktop;
     Surface board;
     Game game;
 };

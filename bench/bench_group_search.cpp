@@ -259,7 +259,7 @@ private:
     {
         drawn->board = board;
         drawn->game.State = state;
-        drawn->desktop = ScriptedPlatform();
+        drawn->desktop = BenchPlatform();
         drawn->desktop.Randoms = randoms;
         drawn->desktop.OnYield = YieldOf(true);
         // The image is shared with the copy until the next drawing: take

@@ -16,30 +16,26 @@ inline const QSize DrawingArea(794, 748);
 // The real window with scripted prompts, played by mouse releases.
 struct PlayedWindow
 {
-    // Answers the prompts of the window's size, the board's and the mode.
-    explicit PlayedWindow(std::initializer_list<std::optional<QString>> answers) : window(desktop)
+    explicit PlayedWindow(std::initializer_list<std::optional<QString>> answers)
+        : window(desktop)
     {
         desktop.Answers = answers;
         window.Load();
     }
 
     // A release at a point in board units, as the window system reports it.
-    void Release(double x, double y, Qt::MouseButton button = Qt::LeftButton,
-                 Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void Release(double x, double y, int button = Qt::LeftButton, int modifiers = 0)
     {
         QWidget* view = window.centralWidget();
-        const QPointF position(x * view->width() / window.Board().ScaleWidth(),
-                               y * view->height() / window.Board().ScaleHeight());
-        QMouseEvent release(QEvent::MouseButtonRelease, position, view->mapToGlobal(position),
-                            button, Qt::NoButton, modifiers);
+        const QPointF at(x * view->width() / window.Board().ScaleWidth(),
+                         y * view->height() / window.Board().ScaleHeight());
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at),
+                            Qt::MouseButton(button), {}, Qt::KeyboardModifiers(modifiers));
         QApplication::sendEvent(view, &release);
     }
-    QAction* Command(const char* name)
-    {
-        return window.findChild<QAction*>(QString::fromUtf8(name));
-    }
-    Color Probe(int column, int row) const { return ProbeColorAt(window.Board(), column, row); }
+    QAction* Command(const char* name) { return window.findChild<QAction*>(name); }
     GameState& State() { return window.Play().State; }
+    Color Probe(int column, int row) const { return ProbeColorAt(window.Board(), column, row); }
 
     ScriptedPlatform desktop;
     VorOdAra window;

@@ -13,44 +13,52 @@ struct ReferenceModel
 {
     enum Point : char { Empty, Black, White };
 
-    void NewGame(int boardCols, int boardRows, bool againstComputer)
+    void NewGame(int cols, int rows, bool againstComputer)
     {
-        Cols = boardCols;
-        Rows = boardRows;
+        Cols = cols;
+        Rows = rows;
         Computer = againstComputer;
-        Points.assign(std::size_t(Cols) * Rows, Empty);
+        Points.assign(std::size_t(cols) * rows, Empty);
         Dots.assign(Points.size(), true);
         WhiteToMove = false;
     }
 
-    // A release that rounds to (column, row).
-    void Release(int column, int row)
+    // A release that rounds to the point p.
+    void Release(Intersection p)
     {
         GaveUp = false;
-        if (Computer)
-            WhiteToMove = false;
-        if (!Playable({column, row}))
+        WhiteToMove = WhiteToMove && !Computer;
+        if (!Playable(p))
             return;
         WhiteToMove = !WhiteToMove;
-        if (!Settle({column, row}, WhiteToMove ? Black : White)) {
+        if (!Settle(p, WhiteToMove ? Black : White)) {
             WhiteToMove = !WhiteToMove;
             return;
         }
         RestoreDots();
-        if (Computer)
-            ComputerTurn();
+        for (int stones = Computer ? int(std::floor(Random() * 3.0f + 1.0f)) : 0; stones > 0;
+             --stones) {
+            GaveUp = !ComputerHasAPoint();
+            if (GaveUp)
+                break;
+            do
+                p = {int(std::floor(double(Random()) * Cols + 1)),
+                     int(std::floor(double(Random()) * Rows + 1))};
+            while (!ComputerMayPlay(p));
+            Settle(p, White);
+            RestoreDots();
+        }
+        WhiteToMove = WhiteToMove && !Computer;
+        Beeps += Computer;
     }
 
-    bool OnBoard(Intersection p) const
-    {
-        return p.Col >= 1 && p.Col <= Cols && p.Row >= 1 && p.Row <= Rows;
-    }
     bool Visible(Intersection p) const
     {
-        return OnBoard(p) && p.Col <= WindowCols && p.Row <= WindowRows;
+        return p.Col >= 1 && p.Col <= std::min(Cols, WindowCols) && p.Row >= 1
+               && p.Row <= std::min(Rows, WindowRows);
     }
     Point& At(Intersection p) { return Points[std::size_t(p.Col - 1) * Rows + p.Row - 1]; }
-    // Whether the star dot of a point is drawn.
+    // Whether a star point's dot is drawn.
     bool DotShown(Intersection p)
     {
         return Cols == 19 && Rows == 19 && p.Col % 6 == 4 && p.Row % 6 == 4
@@ -64,26 +72,30 @@ struct ReferenceModel
     int Cols = 0;
     int Rows = 0;
     bool Computer = false;
-    std::vector<Point> Points;
-    std::vector<char> Dots;
+    std::vector<Point> Points{};
+    std::vector<char> Dots{};
     bool WhiteToMove = false;
     int Beeps = 0;
-    // One a pass of every group search, and the last group listed.
+    // A yield a pass of every group search, and the last group listed.
     int Yields = 0;
-    ScannedGroup LastGroup;
-    // The computer found no point for a stone in the last turn: how many
-    // numbers the game drew before it saw that is its own affair.
+    ScannedGroup LastGroup{};
+    // The computer found no point for a stone: how many numbers the game
+    // drew before it saw that is its own affair.
     bool GaveUp = false;
 
 private:
+    bool OnBoard(Intersection p) const
+    {
+        return p.Col >= 1 && p.Col <= Cols && p.Row >= 1 && p.Row <= Rows;
+    }
     bool Playable(Intersection p) { return Visible(p) && At(p) == Empty; }
     static std::array<Intersection, 4> Neighbours(Intersection p)
     {
         return {{{p.Col - 1, p.Row}, {p.Col + 1, p.Row}, {p.Col, p.Row - 1}, {p.Col, p.Row + 1}}};
     }
 
-    // Lists the group of the colour that holds the start; without a
-    // liberty it goes, whole or (alone) the start point, and false.
+    // Lists the group of the colour that holds the start; without a liberty
+    // it goes, whole or the start point alone, and false.
     bool TestGroup(Intersection start, Point colour, bool alone)
     {
         LastGroup = ScanningGroupSearch(Cols, Rows, start, [&](int c, int r) {
@@ -91,7 +103,7 @@ private:
         });
         Yields += LastGroup.Passes;
         for (std::size_t i = 0; i < LastGroup.Xs.size(); ++i)
-            for (const Intersection& n : Neighbours({LastGroup.Xs[i], LastGroup.Ys[i]}))
+            for (const Intersection n : Neighbours({LastGroup.Xs[i], LastGroup.Ys[i]}))
                 if (Playable(n))
                     return true;
         for (std::size_t i = 0; i < (alone ? 1 : LastGroup.Xs.size()); ++i) {
@@ -101,20 +113,18 @@ private:
         return false;
     }
 
-    // The groups of the other colour next to a new stone that it leaves
-    // without a liberty go, then the stone itself if its own group has
-    // none: false then.
+    // The other colour's groups that a new stone leaves without a liberty
+    // go, then the stone itself if its own group has none: false then.
     bool Settle(Intersection p, Point stone)
     {
         At(p) = stone;
         const Point other = stone == Black ? White : Black;
         // Exactly on its crossing an empty point shows the grid's black.
-        for (const Intersection& n : Neighbours(p))
+        for (const Intersection n : Neighbours(p))
             if (Visible(n) && (At(n) == other || (other == Black && At(n) == Empty)))
                 TestGroup(n, other, false);
         return TestGroup(p, stone, true);
     }
-
     void RestoreDots()
     {
         for (std::size_t i = 0; i < Points.size(); ++i)
@@ -124,7 +134,7 @@ private:
     // Empty, and not ringed by white stones and the edge.
     bool ComputerMayPlay(Intersection p)
     {
-        for (const Intersection& n : Neighbours(p))
+        for (const Intersection n : Neighbours(p))
             if (OnBoard(n) && !(Visible(n) && At(n) == White))
                 return Playable(p);
         return false;
@@ -136,22 +146,5 @@ private:
                 if (ComputerMayPlay({c, r}))
                     return true;
         return false;
-    }
-    void ComputerTurn()
-    {
-        for (int stones = int(std::floor(Random() * 3.0f + 1.0f)); stones > 0; --stones) {
-            GaveUp = !ComputerHasAPoint();
-            if (GaveUp)
-                break;
-            Intersection p;
-            do
-                p = {int(std::floor(double(Random()) * Cols + 1)),
-                     int(std::floor(double(Random()) * Rows + 1))};
-            while (!ComputerMayPlay(p));
-            Settle(p, White);
-            RestoreDots();
-        }
-        WhiteToMove = false;
-        ++Beeps;
     }
 };

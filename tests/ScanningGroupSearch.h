@@ -22,24 +22,18 @@ template <typename Shows>
 ScannedGroup ScanningGroupSearch(int cols, int rows, Intersection start, Shows shows)
 {
     ScannedGroup group{{std::int16_t(start.Col)}, {std::int16_t(start.Row)}};
-    std::vector<char> listed(std::size_t(cols) * rows);
-    const auto onBoard = [&](int col, int row) {
-        return col >= 1 && col <= cols && row >= 1 && row <= rows;
-    };
-    const auto mark = [&](int col, int row) -> char& {
-        return listed[std::size_t(col - 1) * rows + row - 1];
-    };
-    const auto isListed = [&](int col, int row) { return onBoard(col, row) && mark(col, row); };
-    if (onBoard(start.Col, start.Row))
-        mark(start.Col, start.Row) = true;
+    std::vector<char> listed(std::size_t(cols + 2) * (rows + 2));
+    const auto mark = [&](int col, int row) -> char& { return listed[col * (rows + 2) + row]; };
+    if (start.Col >= 1 && start.Col <= cols && start.Row >= 1 && start.Row <= rows)
+        mark(start.Col, start.Row) = 1;
     for (std::size_t before = 0; before != group.Xs.size(); ++group.Passes) {
         before = group.Xs.size();
         for (int col = 1; col <= cols; ++col) {
             for (int row = 1; row <= rows; ++row) {
                 if (!mark(col, row) && shows(col, row)
-                    && (isListed(col + 1, row) || isListed(col - 1, row) || isListed(col, row + 1)
-                        || isListed(col, row - 1))) {
-                    mark(col, row) = true;
+                    && (mark(col + 1, row) || mark(col - 1, row) || mark(col, row + 1)
+                        || mark(col, row - 1))) {
+                    mark(col, row) = 1;
                     group.Xs.push_back(std::int16_t(col));
                     group.Ys.push_back(std::int16_t(row));
                 }

@@ -1,6 +1,6 @@
 #include "BoardShapes.h"
 #include "FloodFill.h"
-#include "ScanningGroupSearch.h"
+#include "ReferenceModel.h"
 #include "Table.h"
 #include "board/GroupSearch.h"
 

@@ -1,17 +1,57 @@
 #pragma once
 
-#include "ScriptedPlatform.h"
 #include "board/Geometry.h"
+#include "platform/FixedStartRandom.h"
+#include "platform/Platform.h"
 #include "window/VorOdAra.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 
+#include <deque>
+#include <functional>
+
 // What the tests know of the window without asking it: the colour of an
 // empty point and the size of the drawing area.
 constexpr Color Background = Rgb(192, 192, 255);
 inline const QSize DrawingArea(794, 748);
+
+// Answers prompts from a script and records what the game shows.
+struct ScriptedPlatform : Platform
+{
+    std::optional<QString> InputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultAnswer) override
+    {
+        Prompts << prompt << title << defaultAnswer;
+        const std::optional<QString> answer = Answers.at(0);
+        Answers.pop_front();
+        return answer;
+    }
+    void MsgBox(const QString& text) override { Messages << text; }
+    void Beep() override { ++Beeps; }
+    float Rnd() override
+    {
+        ++RandomsDrawn;
+        return Random.Next();
+    }
+    void YieldToEvents() override
+    {
+        ++Yields;
+        OnYield();
+    }
+
+    std::deque<std::optional<QString>> Answers;
+    // The text, title and default answer of each prompt in turn.
+    QStringList Prompts;
+    QStringList Messages;
+    int Beeps = 0;
+    // Starts as the desktop's.
+    FixedStartRandom Random;
+    int RandomsDrawn = 0;
+    int Yields = 0;
+    std::function<void()> OnYield = [] {};
+};
 
 // The real window with scripted prompts, played by mouse releases.
 struct PlayedWindow

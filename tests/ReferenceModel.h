@@ -1,10 +1,50 @@
 #pragma once
 
-#include "ScanningGroupSearch.h"
+#include "board/Geometry.h"
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
+#include <vector>
+
+// A group as whole-board scans list it, and the number of their passes.
+struct ScannedGroup
+{
+    std::vector<std::int16_t> Xs;
+    std::vector<std::int16_t> Ys;
+    int Passes = 0;
+};
+
+// The group search in its plainest form: passes over the whole board,
+// column by column and each column from the top row down, until a pass adds
+// nothing. At its place in the scan a point joins when shows(column, row)
+// and one of its neighbours on the board is listed. The start point is
+// listed first, whatever it shows and wherever it lies.
+template <typename Shows>
+ScannedGroup ScanningGroupSearch(int cols, int rows, Intersection start, Shows shows)
+{
+    ScannedGroup group{{std::int16_t(start.Col)}, {std::int16_t(start.Row)}};
+    std::vector<char> listed(std::size_t(cols + 2) * (rows + 2));
+    const auto mark = [&](int col, int row) -> char& { return listed[col * (rows + 2) + row]; };
+    if (start.Col >= 1 && start.Col <= cols && start.Row >= 1 && start.Row <= rows)
+        mark(start.Col, start.Row) = 1;
+    for (std::size_t before = 0; before != group.Xs.size(); ++group.Passes) {
+        before = group.Xs.size();
+        for (int col = 1; col <= cols; ++col) {
+            for (int row = 1; row <= rows; ++row) {
+                if (!mark(col, row) && shows(col, row)
+                    && (mark(col + 1, row) || mark(col - 1, row) || mark(col, row + 1)
+                        || mark(col, row - 1))) {
+                    mark(col, row) = 1;
+                    group.Xs.push_back(std::int16_t(col));
+                    group.Ys.push_back(std::int16_t(row));
+                }
+            }
+        }
+    }
+    return group;
+}
 
 // The game's rules written afresh on a plain array, to hold the drawn board
 // against. It knows the window only as the grid it spans: a point beyond
@@ -57,12 +97,12 @@ struct ReferenceModel
         return p.Col >= 1 && p.Col <= std::min(Cols, WindowCols) && p.Row >= 1
                && p.Row <= std::min(Rows, WindowRows);
     }
-    Point& At(Intersection p) { return Points[std::size_t(p.Col - 1) * Rows + p.Row - 1]; }
+    std::size_t Index(Intersection p) const { return std::size_t(p.Col - 1) * Rows + p.Row - 1; }
+    Point& At(Intersection p) { return Points[Index(p)]; }
     // Whether a star point's dot is drawn.
     bool DotShown(Intersection p)
     {
-        return Cols == 19 && Rows == 19 && p.Col % 6 == 4 && p.Row % 6 == 4
-               && Dots[std::size_t(p.Col - 1) * Rows + p.Row - 1];
+        return Cols == 19 && Rows == 19 && p.Col % 6 == 4 && p.Row % 6 == 4 && Dots[Index(p)];
     }
 
     int WindowCols = 0;
@@ -107,8 +147,9 @@ private:
                 if (Playable(n))
                     return true;
         for (std::size_t i = 0; i < (alone ? 1 : LastGroup.Xs.size()); ++i) {
-            At({LastGroup.Xs[i], LastGroup.Ys[i]}) = Empty;
-            Dots[std::size_t(LastGroup.Xs[i] - 1) * Rows + LastGroup.Ys[i] - 1] = false;
+            const std::size_t cleared = Index({LastGroup.Xs[i], LastGroup.Ys[i]});
+            Points[cleared] = Empty;
+            Dots[cleared] = false;
         }
         return false;
     }

@@ -1,0 +1,285 @@
+#include "PlayedWindow.h"
+#include "ReferenceModel.h"
+#include "platform/QtPlatform.h"
+#include "platform/ThemeBell.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <random>
+
+// Random games through the real window held against a model of the rules
+// written afresh, and what random play rarely reaches: start-up's texts,
+// cancelled sizes, the view's pixels, events in the middle of a turn, a
+// computer without a point to play, the desktop's own dialogs and bell.
+namespace {
+
+// The answers to the size prompts, and how many games of how many
+// releases to play.
+struct Setup
+{
+    const char* Name;
+    const char* Window;
+    const char* Board;
+    int Games;
+    int Releases;
+};
+
+const Setup Setups[] = {
+    {"1x1", "1919", "0101", 2, 30},
+    {"1x19", "1919", "0119", 8, 60},
+    {"9x9", "1919", "0909", 20, 150},
+    {"19x19", "1919", "1919", 4, 600},
+    {"25x25 cut off by a 19x19 window", "1919", "2525", 2, 600},
+    {"8x10 filling its window", "0810", "0810", 10, 150},
+    {"105x99, the finest window", "10599", "10599", 1, 600},
+};
+
+// Releases land this far from their point at most, well inside the half
+// step that still rounds to it, or exactly halfway, one in this many.
+constexpr double Jitter = 0.45;
+constexpr unsigned HalfwayOneIn = 6;
+
+// Near a random point of the board or just beyond its edge, or halfway
+// between two lines, where the even one is the nearer: where the release
+// lands and the point it names.
+std::pair<QPointF, Intersection> Aim(std::mt19937& random, const ReferenceModel& model)
+{
+    Intersection p{int(random() % (model.Cols + 2)), int(random() % (model.Rows + 2))};
+    std::uniform_real_distribution<double> jitter(-Jitter, Jitter);
+    const bool halfway[] = {random() % HalfwayOneIn == 0, random() % HalfwayOneIn == 0};
+    const QPointF at(p.Col + (halfway[0] ? 0.5 : jitter(random)),
+                     p.Row + (halfway[1] ? 0.5 : jitter(random)));
+    p.Col += halfway[0] && p.Col % 2;
+    p.Row += halfway[1] && p.Row % 2;
+    return {at, p};
+}
+
+// The model's board drawn fresh: the grid in device pixels, then the star
+// dots shown and the stones in board units.
+QImage Fresh(ReferenceModel& model, const Surface& board)
+{
+    QImage image(board.Image().size(), QImage::Format_RGB32);
+    image.fill(QColor(Background & 0xFF, Background >> 8 & 0xFF, Background >> 16));
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const double unitX = image.width() / board.ScaleWidth();
+    const double unitY = image.height() / board.ScaleHeight();
+    const auto paintIn = [&](Qt::GlobalColor color) {
+        QPen pen(color, GridPenWidth * board.DevicePixelRatio());
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(color);
+    };
+    paintIn(Qt::black);
+    for (int c = 1; c <= model.Cols; ++c)
+        painter.drawLine(QPointF(c * unitX, unitY), QPointF(c * unitX, model.Rows * unitY));
+    for (int r = 1; r <= model.Rows; ++r)
+        painter.drawLine(QPointF(unitX, r * unitY), QPointF(model.Cols * unitX, r * unitY));
+    painter.scale(unitX, unitY);
+    const double dot = StarPointRadius * std::min(unitX, unitY);
+    for (int c = 1; c <= model.Cols; ++c) {
+        for (int r = 1; r <= model.Rows && model.Visible({c, r}); ++r) {
+            paintIn(model.At({c, r}) == model.White ? Qt::white : Qt::black);
+            if (model.At({c, r}) != model.Empty)
+                painter.drawEllipse(QPointF(c, r), StoneRadius, StoneRadius);
+            else if (model.DotShown({c, r}))
+                painter.drawEllipse(QPointF(c, r), dot / unitX, dot / unitY);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+class GameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // After every release what the game did, after every game the count and
+    // the board pixel for pixel as a painter draws it fresh.
+    void gamesAgreeWithTheModel()
+    {
+        for (const bool computer : {false, true})
+            for (const Setup& setup : Setups)
+                Play(setup, computer);
+    }
+
+    void startUpAsksItsQuestionsAndShowsTheWindow()
+    {
+        PlayedWindow played({"1919", "0810", "2"});
+        QCOMPARE(played.desktop.Prompts,
+                 QStringList({"输入窗口横纵宽度（各两位数）\r如1919表示横向19格纵向19格",
+                              "Varnek围棋1.0，窗口可以任意大小", "1919",
+                              "输入棋盘横纵宽度（各两位数）\r如0810表示横向8格纵向10格",
+                              "Varnek围棋1.0，棋盘可以任意大小，但要小于窗口大小", "1919",
+                              "与Varnek电脑下输入1，电脑每次可下1-3子\n输入其他为双人对局",
+                              "Varnek围棋1.0，棋盘可以任意大小", ""}));
+        QStringList window{played.window.windowTitle()};
+        for (const QAction* command : played.window.menuBar()->actions())
+            window << command->objectName() + command->text() + (command->menu() ? "+" : "");
+        QCOMPARE(window, QStringList({"Varnek围棋1.0，棋盘可以任意大小", "Start&开始", "end&退出",
+                                      "计数&计数"}));
+        QCOMPARE(played.window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        // A new game offers the last board answer and keeps the scale.
+        played.desktop.Answers = {"0505", "1"};
+        played.Command("Start")->trigger();
+        QCOMPARE(played.desktop.Prompts[11], "0810");
+        QCOMPARE(played.window.Board().ScaleWidth(), 20.0f);
+    }
+
+    // Cancel ends the program at the window's size and is asked again at
+    // the board's; a board of one point shows its crossing.
+    void cancelledSizes()
+    {
+        QVERIFY(!PlayedWindow({std::nullopt}).window.isVisible());
+        PlayedWindow played({"1919", std::nullopt, "0101", "2"});
+        QCOMPARE(CrossingColorAt(played.window.Board(), 1, 1), Black);
+    }
+
+    // Every device pixel of the view is the image's own.
+    void theViewShowsTheBoardPixelForPixel()
+    {
+        PlayedWindow played({"1919", "1919", "2"});
+        played.Release(4, 4);
+        const QImage shown = played.window.centralWidget()->grab().toImage();
+        QVERIFY(shown.width() >= DrawingArea.width() * qGuiApp->devicePixelRatio());
+        QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
+                == played.window.Board().Image().copy(shown.rect()));
+    }
+
+    // While a turn runs, a release does nothing and only quitting stays in
+    // the menu; quitting stops the computer's turn at once.
+    void eventsInTheMiddleOfATurn()
+    {
+        PlayedWindow twoPlayers({"1919", "0909", "2"});
+        twoPlayers.desktop.OnYield = [&] {
+            QVERIFY(!twoPlayers.Command("Start")->isEnabled()
+                    && !twoPlayers.Command("计数")->isEnabled()
+                    && twoPlayers.Command("end")->isEnabled());
+            twoPlayers.Release(3, 3);
+        };
+        twoPlayers.Release(5, 5);
+        QVERIFY(twoPlayers.desktop.Yields > 0);
+        QCOMPARE(twoPlayers.Probe(3, 3), Background);
+        twoPlayers.desktop.OnYield = [] {};
+        twoPlayers.Release(3, 3);
+        QCOMPARE(twoPlayers.Probe(3, 3), White);
+        PlayedWindow played({"1919", "0909", "1"});
+        played.desktop.OnYield = [&] {
+            if (played.State().ComputerBusy)
+                played.Command("end")->trigger();
+        };
+        played.Release(5, 5);
+        played.window.Play().CountStones();
+        QCOMPARE(played.desktop.Messages, QStringList{"黑子1  白子1"});
+        QCOMPARE(played.desktop.Beeps, 0);
+    }
+
+    // On a full board the computer's turn still ends, with a beep and black
+    // to move; its numbers fall in thirds alike, and never on 1.
+    void theComputerWithoutAPointToPlay()
+    {
+        PlayedWindow played({"1919", "0102", "1"});
+        played.Release(1, 1);
+        played.State().WhiteToMove = true;
+        played.window.Play().PlaceStone(1, 1);
+        played.window.Play().ComputerTurn();
+        QCOMPARE(played.desktop.Beeps, 2);
+        QVERIFY(!played.State().WhiteToMove && !played.State().ComputerBusy);
+        int thirds[4] = {};
+        for (int i = 0; i < 30000; ++i)
+            ++thirds[int(played.desktop.Random.Next() * 3)];
+        QVERIFY(std::abs(thirds[0] - 10000) < 300 && std::abs(thirds[2] - 10000) < 300
+                && !thirds[3]);
+    }
+
+    // The desktop's dialogs, answered by key as a user would once they show:
+    // a carriage return shows as a line break, Escape gives no answer at all.
+    // Where canberra has no driver, every beep rings the window system's bell.
+    void theDesktopsDialogsAndBell()
+    {
+        QtPlatform desktop;
+        QString shown;
+        const auto press = [&](Qt::Key key) {
+            QTimer::singleShot(0, [&, key] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                for (const QLabel* label : dialog->findChildren<QLabel*>())
+                    shown += label->text();
+                QTest::keyClick(dialog, key);
+            });
+        };
+        press(Qt::Key_Return);
+        QCOMPARE(desktop.InputBox("a\rb", "", "1919"), "1919");
+        press(Qt::Key_Escape);
+        QCOMPARE(desktop.InputBox("c", "", "1919"), std::nullopt);
+        press(Qt::Key_Return);
+        desktop.MsgBox("黑子1  白子2");
+        QCOMPARE(shown, "a\nbc黑子1  白子2");
+        qputenv("CANBERRA_DRIVER", "absent");
+        static int bells = 0;
+        RingThemeBell([] { ++bells; });
+        RingThemeBell([] { ++bells; });
+        QCOMPARE(bells, 2);
+    }
+
+private:
+    void Play(const Setup& setup, bool computer)
+    {
+        const QString mode = computer ? "1" : "2";
+        PlayedWindow played({setup.Window, setup.Board, mode});
+        const GameState& state = played.State();
+        const ScriptedPlatform& desktop = played.desktop;
+        const Surface& board = played.window.Board();
+        // The model draws from a generator that starts as the game's.
+        FixedStartRandom random;
+        int drawn = 0;
+        ReferenceModel model{int(board.ScaleWidth()) - 1, int(board.ScaleHeight()) - 1, [&] {
+                                 ++drawn;
+                                 return random.Next();
+                             }};
+        std::mt19937 aim(qHash(setup.Name + mode));
+        // Under 10 pixels a step, a line drawn back around a cleared point
+        // reaches the outline of a stone on the next point.
+        const bool fine = DrawingArea.width() < 10 * board.ScaleWidth();
+        for (int game = 1; game <= setup.Games; ++game) {
+            if (game > 1) {
+                played.desktop.Answers = {setup.Board, mode};
+                played.Command("Start")->trigger();
+            }
+            model.NewGame(state.BoardCols, state.BoardRows, computer);
+            for (int release = 1; release <= setup.Releases; ++release) {
+                const auto [at, point] = Aim(aim, model);
+                played.Release(at.x(), at.y(), Qt::LeftButton << aim() % 3,
+                               Qt::ShiftModifier << aim() % 3);
+                model.Release(point);
+                for (; model.GaveUp && drawn < desktop.RandomsDrawn; ++drawn)
+                    random.Next();
+                QVERIFY2(state.WhiteToMove == model.WhiteToMove && !state.ComputerBusy
+                             && desktop.Beeps == model.Beeps && desktop.RandomsDrawn == drawn
+                             && desktop.Yields == model.Yields && state.GroupX == model.LastGroup.Xs
+                             && state.GroupY == model.LastGroup.Ys,
+                         qPrintable(setup.Name
+                                    + QString(", %1: release %2 at %3, %4")
+                                          .arg(mode)
+                                          .arg(release)
+                                          .arg(at.x())
+                                          .arg(at.y())));
+            }
+            if (!fine && model.Cols > 1 && model.Rows > 1)
+                QVERIFY2(board.Image() == Fresh(model, board), setup.Name);
+            played.Command("计数")->trigger();
+            QCOMPARE(desktop.Messages.value(game - 1),
+                     QString("黑子%1  白子%2")
+                         .arg(std::count(model.Points.begin(), model.Points.end(), model.Black))
+                         .arg(std::count(model.Points.begin(), model.Points.end(), model.White)));
+        }
+    }
+};
+
+QTEST_MAIN(GameTest)
+#include "tst_game.moc"

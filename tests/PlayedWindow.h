@@ -69,8 +69,8 @@ struct PlayedWindow
         QWidget* view = window.centralWidget();
         const QPointF at(x * view->width() / window.Board().ScaleWidth(),
                          y * view->height() / window.Board().ScaleHeight());
-        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at),
-                            Qt::MouseButton(button), {}, Qt::KeyboardModifiers(modifiers));
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::MouseButton(button), {},
+                            Qt::KeyboardModifiers(modifiers));
         QApplication::sendEvent(view, &release);
     }
     QAction* Command(const char* name) { return window.findChild<QAction*>(name); }

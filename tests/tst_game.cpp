@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <random>
 
 // Random games through the real window held against a model of the rules
@@ -33,9 +34,11 @@ const Setup Setups[] = {
     {"1x19", "1919", "0119", 8, 60},
     {"9x9", "1919", "0909", 20, 150},
     {"19x19", "1919", "1919", 4, 600},
-    {"25x25 cut off by a 19x19 window", "1919", "2525", 2, 600},
-    {"8x10 filling its window", "0810", "0810", 10, 150},
-    {"105x99, the finest window", "10599", "10599", 1, 600},
+    // A board cut off by a smaller window.
+    {"25x25 in 19x19", "1919", "2525", 2, 600},
+    // Windows whose units differ, and the finest the game reads right.
+    {"8x10", "0810", "0810", 10, 150},
+    {"105x99", "10599", "10599", 1, 600},
 };
 
 // Releases land this far from their point at most, well inside the half
@@ -111,19 +114,19 @@ private slots:
 
     void startUpAsksItsQuestionsAndShowsTheWindow()
     {
+        const QString caption = "Varnek围棋1.0，棋盘可以任意大小";
         PlayedWindow played({"1919", "0810", "2"});
         QCOMPARE(played.desktop.Prompts,
                  QStringList({"输入窗口横纵宽度（各两位数）\r如1919表示横向19格纵向19格",
                               "Varnek围棋1.0，窗口可以任意大小", "1919",
                               "输入棋盘横纵宽度（各两位数）\r如0810表示横向8格纵向10格",
                               "Varnek围棋1.0，棋盘可以任意大小，但要小于窗口大小", "1919",
-                              "与Varnek电脑下输入1，电脑每次可下1-3子\n输入其他为双人对局",
-                              "Varnek围棋1.0，棋盘可以任意大小", ""}));
+                              "与Varnek电脑下输入1，电脑每次可下1-3子\n输入其他为双人对局", caption,
+                              ""}));
         QStringList window{played.window.windowTitle()};
         for (const QAction* command : played.window.menuBar()->actions())
             window << command->objectName() + command->text() + (command->menu() ? "+" : "");
-        QCOMPARE(window, QStringList({"Varnek围棋1.0，棋盘可以任意大小", "Start&开始", "end&退出",
-                                      "计数&计数"}));
+        QCOMPARE(window, QStringList({caption, "Start&开始", "end&退出", "计数&计数"}));
         QCOMPARE(played.window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
         // A new game offers the last board answer and keeps the scale.
         played.desktop.Answers = {"0505", "1"};
@@ -133,12 +136,16 @@ private slots:
     }
 
     // Cancel ends the program at the window's size and is asked again at
-    // the board's; a board of one point shows its crossing.
-    void cancelledSizes()
+    // the board's; a board of one point shows its crossing, and a search for
+    // its group from beyond the edge lists its start point alone.
+    void cancelledSizesAndTheEdges()
     {
         QVERIFY(!PlayedWindow({std::nullopt}).window.isVisible());
         PlayedWindow played({"1919", std::nullopt, "0101", "2"});
         QCOMPARE(CrossingColorAt(played.window.Board(), 1, 1), Black);
+        played.window.Play().PlaceStone(1, 1);
+        played.window.Play().TestGroup(2, 1, Black);
+        QCOMPARE(played.State().GroupX.size(), 1u);
     }
 
     // Every device pixel of the view is the image's own.
@@ -259,24 +266,20 @@ private:
                 model.Release(point);
                 for (; model.GaveUp && drawn < desktop.RandomsDrawn; ++drawn)
                     random.Next();
-                QVERIFY2(state.WhiteToMove == model.WhiteToMove && !state.ComputerBusy
-                             && desktop.Beeps == model.Beeps && desktop.RandomsDrawn == drawn
-                             && desktop.Yields == model.Yields && state.GroupX == model.LastGroup.Xs
-                             && state.GroupY == model.LastGroup.Ys,
-                         qPrintable(setup.Name
-                                    + QString(", %1: release %2 at %3, %4")
-                                          .arg(mode)
-                                          .arg(release)
-                                          .arg(at.x())
-                                          .arg(at.y())));
+                QVERIFY2(
+                    state.WhiteToMove == model.WhiteToMove && !state.ComputerBusy
+                        && desktop.Beeps == model.Beeps && desktop.RandomsDrawn == drawn
+                        && desktop.Yields == model.Yields && state.GroupX == model.LastGroup.Xs
+                        && state.GroupY == model.LastGroup.Ys,
+                    qPrintable(QString("%1 %2, release %3").arg(setup.Name, mode).arg(release)));
             }
             if (!fine && model.Cols > 1 && model.Rows > 1)
                 QVERIFY2(board.Image() == Fresh(model, board), setup.Name);
             played.Command("计数")->trigger();
             QCOMPARE(desktop.Messages.value(game - 1),
                      QString("黑子%1  白子%2")
-                         .arg(std::count(model.Points.begin(), model.Points.end(), model.Black))
-                         .arg(std::count(model.Points.begin(), model.Points.end(), model.White)));
+                         .arg(std::ranges::count(model.Points, model.Black))
+                         .arg(std::ranges::count(model.Points, model.White)));
         }
     }
 };

@@ -27,7 +27,7 @@ std::array<int, 4> Ask(const QStringList& answers)
     Game game(board, desktop);
     desktop.Answers.assign(answers.begin(), answers.end());
     desktop.Answers.push_back("0909");
-    Require(game.AskWindowSize(), "the window's prompt gave up");
+    Require(game.AskWindowSize(), "the window's size taken from no answer");
     desktop.Answers.assign(answers.begin(), answers.end());
     desktop.Answers.insert(desktop.Answers.end(), {"0909", "2"});
     int drawings = 0;
@@ -81,9 +81,7 @@ int main(int argc, char* argv[])
     for (const QFileInfo& seed : QDir(argv[1]).entryInfoList(QDir::Files)) {
         QFile file(seed.filePath());
         Require(file.open(QIODevice::ReadOnly), "an unreadable seed");
-        const QByteArray answers = file.readAll();
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(answers.data()),
-                               answers.size());
+        Ask(QString::fromUtf8(file.readAll()).split(u'\n'));
     }
     for (const auto& [answer, made] : KnownAnswers)
         Require(Ask({answer}) == made, "what " + answer + " made");

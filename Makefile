@@ -23,7 +23,7 @@ run: build
 	$(BUILD_DIR)/vorodara
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 build:
 	@scripts/install-packages $(NEEDED)

@@ -272,6 +272,17 @@ private:
                         && desktop.Yields == model.Yields && state.GroupX == model.LastGroup.Xs
                         && state.GroupY == model.LastGroup.Ys,
                     qPrintable(QString("%1 %2, release %3").arg(setup.Name, mode).arg(release)));
+                // Star dots come and go with single moves: beside their
+                // point, within the dot, black shows a black stone or a dot.
+                for (int c = 4; c <= 16 && model.Cols == 19 && model.Rows == 19; c += 6) {
+                    for (int r = 4; r <= 16; r += 6) {
+                        const ReferenceModel::Point point = model.At({c, r});
+                        QVERIFY2(
+                            (board.ColorAt(c + 0.06f, r + 0.06f) == Black)
+                                == (point == model.Black || (!point && model.DotShown({c, r}))),
+                            setup.Name);
+                    }
+                }
             }
             if (!fine && model.Cols > 1 && model.Rows > 1)
                 QVERIFY2(board.Image() == Fresh(model, board), setup.Name);

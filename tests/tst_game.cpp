@@ -136,13 +136,15 @@ private slots:
     }
 
     // Cancel ends the program at the window's size and is asked again at
-    // the board's; a board of one point shows its crossing, and a search for
-    // its group from beyond the edge lists its start point alone.
+    // the board's; a board of one point shows its crossing, the drawing area
+    // ends where its scale does, and a search for a group from beyond the
+    // edge lists its start point alone.
     void cancelledSizesAndTheEdges()
     {
         QVERIFY(!PlayedWindow({std::nullopt}).window.isVisible());
         PlayedWindow played({"1919", std::nullopt, "0101", "2"});
         QCOMPARE(CrossingColorAt(played.window.Board(), 1, 1), Black);
+        QCOMPARE(played.window.Board().ColorAt(20, 1), NoColor);
         played.window.Play().PlaceStone(1, 1);
         played.window.Play().TestGroup(2, 1, Black);
         QCOMPARE(played.State().GroupX.size(), 1u);

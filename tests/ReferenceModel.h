@@ -1,6 +1,8 @@
 #pragma once
 
-#include "board/Geometry.h"
+#include "PlayedWindow.h"
+
+#include <QPainter>
 
 #include <array>
 #include <cmath>
@@ -92,10 +94,13 @@ struct ReferenceModel
         Beeps += Computer;
     }
 
+    bool OnBoard(Intersection p) const
+    {
+        return p.Col >= 1 && p.Col <= Cols && p.Row >= 1 && p.Row <= Rows;
+    }
     bool Visible(Intersection p) const
     {
-        return p.Col >= 1 && p.Col <= std::min(Cols, WindowCols) && p.Row >= 1
-               && p.Row <= std::min(Rows, WindowRows);
+        return OnBoard(p) && p.Col <= WindowCols && p.Row <= WindowRows;
     }
     std::size_t Index(Intersection p) const { return std::size_t(p.Col - 1) * Rows + p.Row - 1; }
     Point& At(Intersection p) { return Points[Index(p)]; }
@@ -103,6 +108,41 @@ struct ReferenceModel
     bool DotShown(Intersection p)
     {
         return Cols == 19 && Rows == 19 && p.Col % 6 == 4 && p.Row % 6 == 4 && Dots[Index(p)];
+    }
+
+    // The board drawn fresh: the grid in device pixels, then the star
+    // dots shown and the stones in board units.
+    QImage Drawn(const Surface& board)
+    {
+        QImage image(board.Image().size(), QImage::Format_RGB32);
+        image.fill(board.Image().pixel(0, 0));
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        const double unitX = image.width() / board.ScaleWidth();
+        const double unitY = image.height() / board.ScaleHeight();
+        const auto paintIn = [&](Qt::GlobalColor color) {
+            QPen pen(color, GridPenWidth * board.DevicePixelRatio());
+            pen.setCosmetic(true);
+            painter.setPen(pen);
+            painter.setBrush(color);
+        };
+        paintIn(Qt::black);
+        for (int c = 1; c <= Cols; ++c)
+            painter.drawLine(QPointF(c * unitX, unitY), QPointF(c * unitX, Rows * unitY));
+        for (int r = 1; r <= Rows; ++r)
+            painter.drawLine(QPointF(unitX, r * unitY), QPointF(Cols * unitX, r * unitY));
+        painter.scale(unitX, unitY);
+        const double dot = StarPointRadius * std::min(unitX, unitY);
+        for (int c = 1; c <= Cols; ++c) {
+            for (int r = 1; r <= Rows && Visible({c, r}); ++r) {
+                paintIn(At({c, r}) == White ? Qt::white : Qt::black);
+                if (At({c, r}) != Empty)
+                    painter.drawEllipse(QPointF(c, r), StoneRadius, StoneRadius);
+                else if (DotShown({c, r}))
+                    painter.drawEllipse(QPointF(c, r), dot / unitX, dot / unitY);
+            }
+        }
+        return image;
     }
 
     int WindowCols = 0;
@@ -124,10 +164,6 @@ struct ReferenceModel
     bool GaveUp = false;
 
 private:
-    bool OnBoard(Intersection p) const
-    {
-        return p.Col >= 1 && p.Col <= Cols && p.Row >= 1 && p.Row <= Rows;
-    }
     bool Playable(Intersection p) { return Visible(p) && At(p) == Empty; }
     static std::array<Intersection, 4> Neighbours(Intersection p)
     {

@@ -27,7 +27,7 @@ std::array<int, 4> Ask(const QStringList& answers)
     Game game(board, desktop);
     desktop.Answers.assign(answers.begin(), answers.end());
     desktop.Answers.push_back("0909");
-    Require(game.AskWindowSize(), "the window's size taken from no answer");
+    Require(game.AskWindowSize(), "no window size taken");
     desktop.Answers.assign(answers.begin(), answers.end());
     desktop.Answers.insert(desktop.Answers.end(), {"0909", "2"});
     int drawings = 0;
@@ -36,9 +36,9 @@ std::array<int, 4> Ask(const QStringList& answers)
     board.Changed = [] {};
     const int cols = game.State.BoardCols;
     const int rows = game.State.BoardRows;
-    const int starPoints = cols == 19 && rows == 19 ? 9 : 0;
-    Require(drawings == 1 + std::max(cols, 0) + std::max(rows, 0) + starPoints,
-            "drawn more or less than the clearing and the grid taken");
+    // The clearing, a line a column and a row, and nine star points on 19 by 19.
+    Require(drawings == 1 + std::max(cols, 0) + std::max(rows, 0) + 9 * (cols == 19 && rows == 19),
+            "drawn other than the grid taken");
     return {int(board.ScaleWidth()) - 1, int(board.ScaleHeight()) - 1, cols, rows};
 }
 
@@ -59,7 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 #ifndef VORODARA_LIBFUZZER
 const std::pair<QString, std::array<int, 4>> KnownAnswers[] = {
-    {"1919", {19, 19, 19, 19}},
     {"7", {0, 7, 0, 7}},
     // Columns round down, rows to the nearer whole number, halfway to even.
     {"1919.5", {19, 20, 19, 20}},
@@ -80,7 +79,7 @@ int main(int argc, char* argv[])
     LLVMFuzzerInitialize(&argc, &argv);
     for (const QFileInfo& seed : QDir(argv[1]).entryInfoList(QDir::Files)) {
         QFile file(seed.filePath());
-        Require(file.open(QIODevice::ReadOnly), "an unreadable seed");
+        Require(file.open(QIODevice::ReadOnly), seed.fileName());
         Ask(QString::fromUtf8(file.readAll()).split(u'\n'));
     }
     for (const auto& [answer, made] : KnownAnswers)

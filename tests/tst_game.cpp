@@ -127,7 +127,6 @@ private slots:
         QVERIFY(twoPlayers.desktop.Yields > 0);
         QCOMPARE(twoPlayers.Probe(3, 3), Background);
         const QImage shown = twoPlayers.window.centralWidget()->grab().toImage();
-        QVERIFY(shown.width() >= DrawingArea.width() * qGuiApp->devicePixelRatio());
         QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
                 == twoPlayers.window.Board().Image().copy(shown.rect()));
         PlayedWindow played({"1919", "0909", "1"});
@@ -155,8 +154,7 @@ private slots:
         std::vector<int> thirds(4);
         for (int i = 0; i < 30000; ++i)
             ++thirds[std::min(3, int(played.desktop.Random.Next() * 3))];
-        QVERIFY(std::abs(thirds[0] - 10000) < 300 && std::abs(thirds[2] - 10000) < 300
-                && !thirds[3]);
+        QVERIFY(std::abs(thirds[0] - 10000) + std::abs(thirds[2] - 10000) < 500 && !thirds[3]);
     }
 
     // The desktop's dialogs, answered by key as a user would once they show:
@@ -181,6 +179,11 @@ private slots:
         press(Qt::Key_Return);
         desktop.MsgBox("黑子1  白子2");
         QCOMPARE(shown, "a\nbc黑子1  白子2");
+        // The first yield after a while lets pending events run.
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        desktop.YieldToEvents();
+        QVERIFY(ran);
         qputenv("CANBERRA_DRIVER", "absent");
         static int bells = 0;
         RingThemeBell([] { ++bells; });

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <unordered_map>
 #include <vector>
@@ -42,24 +43,30 @@ QSize Covering(QSizeF area)
 
 } // namespace
 
-// The pixels the painter covers for an ellipse, its outline apart from its
+// What a shape is, as far as the painter's pixels go: a line from one end
+// to the other, or a point where the two ends meet, in device pixels; or
+// an ellipse in board units, its centre and then its radii.
+struct Surface::Shape
+{
+    enum Kind : std::uint8_t { Line, Point, Ellipse };
+
+    Kind Is;
+    qreal X1;
+    qreal Y1;
+    qreal X2;
+    qreal Y2;
+    qreal PenPixels;
+    bool operator==(const Shape&) const = default;
+};
+
+// The pixels the painter covers for a shape, its outline apart from its
 // inside. They depend only on the shape, the pen's width and the scale,
 // never on the colours or on what lies beneath, so the painter paints a
 // shape once, on a scratch image of the board's size, and after that a
 // stamp of its work is laid down in the colours of the moment.
-class Surface::EllipseStamps
+class Surface::ShapeStamps
 {
 public:
-    struct Shape
-    {
-        qreal X;
-        qreal Y;
-        qreal RadiusX;
-        qreal RadiusY;
-        qreal PenPixels;
-        bool operator==(const Shape&) const = default;
-    };
-
     // A stretch of one row of pixels in the pen's colour or the fill's.
     struct Run
     {
@@ -93,22 +100,52 @@ private:
     {
         std::size_t operator()(const Shape& shape) const
         {
-            std::size_t hash = 0;
-            for (const qreal value : {shape.X, shape.Y, shape.RadiusX, shape.RadiusY, shape.PenPixels})
+            std::size_t hash = shape.Is;
+            for (const qreal value : {shape.X1, shape.Y1, shape.X2, shape.Y2, shape.PenPixels})
                 hash = hash * 1000003 ^ std::hash<qreal>()(value);
             return hash;
         }
     };
 
+    // The device pixels the shape may touch: the pen reaches half its
+    // width beyond the outline, twice that is ample.
+    static QRectF Reach(const Shape& shape, double pixelsPerUnitX, double pixelsPerUnitY)
+    {
+        const qreal margin = shape.PenPixels + 2;
+        if (shape.Is != Shape::Ellipse)
+            return QRectF(QPointF(shape.X1, shape.Y1), QPointF(shape.X2, shape.Y2))
+                .normalized()
+                .adjusted(-margin, -margin, margin, margin);
+        const qreal reachX = shape.X2 * pixelsPerUnitX + margin;
+        const qreal reachY = shape.Y2 * pixelsPerUnitY + margin;
+        return QRectF(shape.X1 * pixelsPerUnitX - reachX, shape.Y1 * pixelsPerUnitY - reachY,
+                      2 * reachX, 2 * reachY);
+    }
+
+    void PaintMarks(const Shape& shape, double pixelsPerUnitX, double pixelsPerUnitY)
+    {
+        QPainter painter(&scratch);
+        Prepare(painter);
+        painter.setPen(PenOf(QColor::fromRgb(OutlineMark), shape.PenPixels));
+        switch (shape.Is) {
+        case Shape::Line:
+            painter.drawLine(QPointF(shape.X1, shape.Y1), QPointF(shape.X2, shape.Y2));
+            break;
+        case Shape::Point:
+            painter.drawPoint(QPointF(shape.X1, shape.Y1));
+            break;
+        case Shape::Ellipse:
+            painter.scale(pixelsPerUnitX, pixelsPerUnitY);
+            painter.setBrush(QColor::fromRgb(InsideMark));
+            painter.drawEllipse(QPointF(shape.X1, shape.Y1), shape.X2, shape.Y2);
+            break;
+        }
+    }
+
     Stamp Record(const Shape& shape, QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY)
     {
-        // The pen reaches half its width beyond the outline; twice that is
-        // ample.
-        const qreal reachX = shape.RadiusX * pixelsPerUnitX + shape.PenPixels + 2;
-        const qreal reachY = shape.RadiusY * pixelsPerUnitY + shape.PenPixels + 2;
-        const QRectF reach(shape.X * pixelsPerUnitX - reachX, shape.Y * pixelsPerUnitY - reachY,
-                           2 * reachX, 2 * reachY);
-        const QRect box = reach.toAlignedRect() & QRect(QPoint(0, 0), imageSize);
+        const QRect box = Reach(shape, pixelsPerUnitX, pixelsPerUnitY).toAlignedRect()
+                          & QRect(QPoint(0, 0), imageSize);
         Stamp stamp;
         if (box.isEmpty())
             return stamp;
@@ -116,14 +153,7 @@ private:
             scratch = QImage(imageSize, QImage::Format_RGB32);
             scratch.fill(Blank);
         }
-        {
-            QPainter painter(&scratch);
-            Prepare(painter);
-            painter.scale(pixelsPerUnitX, pixelsPerUnitY);
-            painter.setPen(PenOf(QColor::fromRgb(OutlineMark), shape.PenPixels));
-            painter.setBrush(QColor::fromRgb(InsideMark));
-            painter.drawEllipse(QPointF(shape.X, shape.Y), shape.RadiusX, shape.RadiusY);
-        }
+        PaintMarks(shape, pixelsPerUnitX, pixelsPerUnitY);
         for (int y = box.top(); y <= box.bottom(); ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
             for (int x = box.left(); x <= box.right();) {
@@ -145,21 +175,6 @@ private:
     QImage scratch;
 };
 
-Surface::KeptPainter::KeptPainter() = default;
-
-Surface::KeptPainter::KeptPainter(const KeptPainter& other) { other.Close(); }
-
-Surface::KeptPainter& Surface::KeptPainter::operator=(const KeptPainter& other)
-{
-    Close();
-    other.Close();
-    return *this;
-}
-
-Surface::KeptPainter::~KeptPainter() = default;
-
-void Surface::KeptPainter::Close() const { Painter.reset(); }
-
 Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
     : layoutSize(size)
     , area(QSizeF(size) * devicePixelRatio)
@@ -171,12 +186,9 @@ Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
     image.fill(ToQColor(backColor));
 }
 
-Surface::~Surface() { ClosePainter(); }
-
 void Surface::SetScale(float width, float height)
 {
-    ClosePainter();
-    ellipses = std::make_shared<EllipseStamps>();
+    stamps = std::make_shared<ShapeStamps>();
     scaleWidth = width;
     scaleHeight = height;
     pixelsPerUnitX = area.width() / double(width);
@@ -185,7 +197,6 @@ void Surface::SetScale(float width, float height)
 
 void Surface::Clear()
 {
-    ClosePainter();
     image.fill(ToQColor(backColor));
     Changed();
 }
@@ -194,21 +205,6 @@ void Surface::SetPenWidth(int pixels) { penWidth = pixels; }
 void Surface::SetPenColor(Color color) { penColor = color; }
 void Surface::SetFillColor(Color color) { fillColor = color; }
 
-QPainter& Surface::LinePainter()
-{
-    if (!kept.Painter) {
-        kept.Painter = std::make_unique<QPainter>(&image);
-        Prepare(*kept.Painter);
-        kept.PenColor = NoColor;
-    }
-    if (kept.PenColor != penColor || kept.PenWidth != penWidth) {
-        kept.Painter->setPen(PenOf(ToQColor(penColor), penWidth * devicePixelRatio));
-        kept.PenColor = penColor;
-        kept.PenWidth = penWidth;
-    }
-    return *kept.Painter;
-}
-
 // Lines are mapped to device pixels here rather than by the painter: with
 // no scale of its own the painter rasterises a wide pen's line directly,
 // several times faster than by stroking its outline. A line of no length
@@ -216,14 +212,9 @@ QPainter& Surface::LinePainter()
 // point needs.
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
-    QPainter& painter = LinePainter();
-    const QPointF from(x1 * pixelsPerUnitX, y1 * pixelsPerUnitY);
-    const QPointF to(x2 * pixelsPerUnitX, y2 * pixelsPerUnitY);
-    if (x1 == x2 && y1 == y2)
-        painter.drawPoint(from);
-    else
-        painter.drawLine(from, to);
-    Changed();
+    const bool point = x1 == x2 && y1 == y2;
+    Paint({point ? Shape::Point : Shape::Line, x1 * pixelsPerUnitX, y1 * pixelsPerUnitY,
+           x2 * pixelsPerUnitX, y2 * pixelsPerUnitY, penWidth * devicePixelRatio});
 }
 
 void Surface::DrawCircle(float x, float y, float radius) { DrawEllipse(QPointF(x, y), radius, radius); }
@@ -236,17 +227,20 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 
 void Surface::DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY)
 {
-    const EllipseStamps::Shape shape{centre.x(), centre.y(), radiusX, radiusY,
-                                     penWidth * devicePixelRatio};
+    Paint({Shape::Ellipse, centre.x(), centre.y(), radiusX, radiusY, penWidth * devicePixelRatio});
+}
+
+void Surface::Paint(const Shape& shape)
+{
     const QRgb outline = ToQRgb(penColor);
     const QRgb inside = ToQRgb(fillColor);
-    const EllipseStamps::Stamp& stamp =
-        ellipses->Find(shape, image.size(), pixelsPerUnitX, pixelsPerUnitY);
+    const ShapeStamps::Stamp& stamp =
+        stamps->Find(shape, image.size(), pixelsPerUnitX, pixelsPerUnitY);
     if (!stamp.empty()) {
-        // With the painter closed the image may be shared: bits() copies it.
+        // The image may be shared with a copy: bits() detaches it.
         uchar* const bits = image.bits();
         const qsizetype stride = image.bytesPerLine();
-        for (const EllipseStamps::Run& run : stamp) {
+        for (const ShapeStamps::Run& run : stamp) {
             QRgb* const line = reinterpret_cast<QRgb*>(bits + run.Y * stride);
             std::fill_n(line + run.X, run.Length, run.Outline ? outline : inside);
         }

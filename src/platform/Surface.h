@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Color.h"
+#include "ShapeStamps.h"
 
 #include <QImage>
 #include <QSize>
@@ -66,11 +67,8 @@ public:
     std::function<void()> Changed = [] {};
 
 private:
-    class ShapeStamps;
-    struct Shape;
-
     // Lays the shape down in the pen's and the fill's colours.
-    void Paint(const Shape& shape);
+    void Paint(const ShapeStamps::Shape& shape);
     void DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY);
 
     QSize layoutSize;

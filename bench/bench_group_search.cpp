@@ -558,6 +558,8 @@ int main(int argc, char** argv)
     RegisterClick(99);
 
     benchmark::RunSpecifiedBenchmarks();
+    // The shown window goes before the application.
+    benchmark::ClearRegisteredBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -30,42 +32,56 @@ public:
         bool operator==(const Shape&) const = default;
     };
 
-    // A stretch of one row of pixels in the pen's colour or the fill's.
+    // A stretch of one row of pixels, from the start of the image.
     struct Run
     {
-        int X;
-        int Y;
-        int Length;
-        bool Outline;
+        std::int32_t Pixel;
+        std::int32_t Length;
+    };
+
+    // What the painter covers in the pen's colour and in the fill's.
+    struct Stamp
+    {
+        std::span<const Run> Outline;
+        std::span<const Run> Inside;
     };
 
     ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY);
 
     // The stamp of the shape, valid until the next call.
-    std::span<const Run> Find(const Shape& shape);
+    Stamp Find(const Shape& shape);
 
 private:
-    // Where a shape's runs lie among all of them.
+    // A shape and where its runs lie among all of them: the outline's
+    // first, then the inside's.
     struct Entry
     {
         Shape Key;
         std::uint32_t First;
+        std::uint32_t Outlines;
         std::uint32_t Count;
     };
 
+    std::size_t Hash(const Shape& shape) const;
     std::size_t PlaceOf(const Shape& shape) const;
     void Rehash();
-    void Record(const Shape& shape);
+    void Record(Entry& entry);
     void PaintMarks(const Shape& shape);
 
     QSize imageSize;
     double pixelsPerUnitX;
     double pixelsPerUnitY;
-    // An open-addressed table of the entries: a stamp is found with a
-    // couple of reads, where a node per shape cost a cache miss at each
-    // step of the way.
-    std::vector<std::uint32_t> index;
-    std::vector<Entry> entries;
+    // Open addressing over the entries themselves: a stamp is found with
+    // one read where it belongs and one of its runs. A node per shape, or
+    // an index beside the entries, cost a cache miss at each step.
+    std::vector<Entry> table;
+    std::size_t entries = 0;
     std::vector<Run> runs;
+    std::vector<Run> insideRuns;
     QImage scratch;
+    // Kept open on the scratch image from one shape to the next: opening a
+    // painter costs more than painting a short line, and the grid drawn
+    // back around a large capture is thousands of new lines at once.
+    std::unique_ptr<QPainter> painter;
+    qreal painterPenPixels = -1;
 };

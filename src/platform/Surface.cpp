@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 
 namespace {
 
@@ -84,15 +83,14 @@ void Surface::Paint(const ShapeStamps::Shape& shape)
 {
     const QRgb outline = ToQRgb(penColor);
     const QRgb inside = ToQRgb(fillColor);
-    const std::span<const ShapeStamps::Run> stamp = stamps->Find(shape);
-    if (!stamp.empty()) {
+    const ShapeStamps::Stamp stamp = stamps->Find(shape);
+    if (!stamp.Outline.empty() || !stamp.Inside.empty()) {
         // The image may be shared with a copy: bits() detaches it.
-        uchar* const bits = image.bits();
-        const qsizetype stride = image.bytesPerLine();
-        for (const ShapeStamps::Run& run : stamp) {
-            QRgb* const line = reinterpret_cast<QRgb*>(bits + run.Y * stride);
-            std::fill_n(line + run.X, run.Length, run.Outline ? outline : inside);
-        }
+        QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+        for (const ShapeStamps::Run& run : stamp.Outline)
+            std::fill_n(pixels + run.Pixel, run.Length, outline);
+        for (const ShapeStamps::Run& run : stamp.Inside)
+            std::fill_n(pixels + run.Pixel, run.Length, inside);
     }
     Changed();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 // The pixels the painter covers for a shape, its outline apart from its
@@ -16,68 +17,88 @@
 class ShapeStamps
 {
 public:
-    // A line from one end to the other, or a point where the two ends
-    // meet, in device pixels; or an ellipse in board units, its centre and
-    // then its radii.
+    // A shape as the surface is asked for it, in board units, with the
+    // pen's width in layout pixels: at a fixed scale and pixel ratio that
+    // decides every pixel.
     struct Shape
     {
-        enum Kind : std::uint8_t { Line, Point, Ellipse };
+        enum Kind : std::int32_t { Line, Point, Circle, RoundDot };
 
         Kind Is;
-        qreal X1;
-        qreal Y1;
-        qreal X2;
-        qreal Y2;
-        qreal PenPixels;
-        bool operator==(const Shape&) const = default;
+        std::int32_t PenWidth;
+        // The ends of a line; or the centre and, in X2, the radius.
+        float X1;
+        float Y1;
+        float X2;
+        float Y2;
     };
 
-    // A stretch of one row of pixels, from the start of the image.
+    // A stretch of one row of pixels, from the stamp's first pixel.
     struct Run
     {
-        std::int32_t Pixel;
+        std::int32_t Offset;
         std::int32_t Length;
     };
 
-    // What the painter covers in the pen's colour and in the fill's.
+    // What the painter covers in the pen's colour and in the fill's, from
+    // a pixel of the image counted from its start.
     struct Stamp
     {
+        std::int32_t Pixel;
         std::span<const Run> Outline;
         std::span<const Run> Inside;
     };
 
-    ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY);
+    ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY,
+                qreal devicePixelRatio);
 
     // The stamp of the shape, valid until the next call.
     Stamp Find(const Shape& shape);
 
 private:
-    // A shape and where its runs lie among all of them: the outline's
-    // first, then the inside's.
-    struct Entry
+    // Runs alike from their first pixel, which many shapes share: their
+    // outline's runs, then their inside's.
+    struct Pattern
     {
-        Shape Key;
         std::uint32_t First;
         std::uint32_t Outlines;
         std::uint32_t Count;
     };
 
-    std::size_t Hash(const Shape& shape) const;
+    struct Entry
+    {
+        Shape Key;
+        std::int32_t Pixel;
+        std::uint32_t Pattern;
+    };
+
     std::size_t PlaceOf(const Shape& shape) const;
     void Rehash();
+    void Forget();
     void Record(Entry& entry);
+    std::uint32_t PatternOf(std::size_t outlines);
     void PaintMarks(const Shape& shape);
+    QPointF Device(float x, float y) const
+    {
+        return {x * pixelsPerUnitX, y * pixelsPerUnitY};
+    }
+    QRectF Reach(const Shape& shape) const;
 
     QSize imageSize;
     double pixelsPerUnitX;
     double pixelsPerUnitY;
-    // Open addressing over the entries themselves: a stamp is found with
-    // one read where it belongs and one of its runs. A node per shape, or
-    // an index beside the entries, cost a cache miss at each step.
+    qreal devicePixelRatio;
+    // Open addressing over the entries themselves, two to a cache line:
+    // a removal reads the table for thousands of shapes, and each read
+    // that leaves the cache costs more than laying the stamp down.
     std::vector<Entry> table;
     std::size_t entries = 0;
-    std::vector<Run> runs;
-    std::vector<Run> insideRuns;
+    std::vector<Pattern> patterns;
+    std::vector<Run> patternRuns;
+    // Patterns by a hash of their runs, to find one met before.
+    std::unordered_multimap<std::size_t, std::uint32_t> patternsByRuns;
+    std::vector<Run> recorded;
+    std::vector<Run> recordedInside;
     QImage scratch;
     // Kept open on the scratch image from one shape to the next: opening a
     // painter costs more than painting a short line, and the grid drawn

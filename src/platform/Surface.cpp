@@ -39,7 +39,8 @@ void Surface::SetScale(float width, float height)
     scaleHeight = height;
     pixelsPerUnitX = area.width() / double(width);
     pixelsPerUnitY = area.height() / double(height);
-    stamps = std::make_shared<ShapeStamps>(image.size(), pixelsPerUnitX, pixelsPerUnitY);
+    stamps = std::make_shared<ShapeStamps>(image.size(), pixelsPerUnitX, pixelsPerUnitY,
+                                           devicePixelRatio);
 }
 
 void Surface::Clear()
@@ -52,31 +53,21 @@ void Surface::SetPenWidth(int pixels) { penWidth = pixels; }
 void Surface::SetPenColor(Color color) { penColor = color; }
 void Surface::SetFillColor(Color color) { fillColor = color; }
 
-// Lines are mapped to device pixels here rather than by the painter: with
-// no scale of its own the painter rasterises a wide pen's line directly,
-// several times faster than by stroking its outline. A line of no length
-// still shows as a point of the pen's width, as the grid of a board of one
-// point needs.
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
     const bool point = x1 == x2 && y1 == y2;
     using Shape = ShapeStamps::Shape;
-    Paint({point ? Shape::Point : Shape::Line, x1 * pixelsPerUnitX, y1 * pixelsPerUnitY,
-           x2 * pixelsPerUnitX, y2 * pixelsPerUnitY, penWidth * devicePixelRatio});
+    Paint({point ? Shape::Point : Shape::Line, penWidth, x1, y1, x2, y2});
 }
 
-void Surface::DrawCircle(float x, float y, float radius) { DrawEllipse(QPointF(x, y), radius, radius); }
+void Surface::DrawCircle(float x, float y, float radius)
+{
+    Paint({ShapeStamps::Shape::Circle, penWidth, x, y, radius, radius});
+}
 
 void Surface::DrawRoundDot(float x, float y, float radius)
 {
-    const double pixels = radius * std::min(pixelsPerUnitX, pixelsPerUnitY);
-    DrawEllipse(QPointF(x, y), pixels / pixelsPerUnitX, pixels / pixelsPerUnitY);
-}
-
-void Surface::DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY)
-{
-    Paint({ShapeStamps::Shape::Ellipse, centre.x(), centre.y(), radiusX, radiusY,
-           penWidth * devicePixelRatio});
+    Paint({ShapeStamps::Shape::RoundDot, penWidth, x, y, radius, radius});
 }
 
 void Surface::Paint(const ShapeStamps::Shape& shape)
@@ -86,11 +77,11 @@ void Surface::Paint(const ShapeStamps::Shape& shape)
     const ShapeStamps::Stamp stamp = stamps->Find(shape);
     if (!stamp.Outline.empty() || !stamp.Inside.empty()) {
         // The image may be shared with a copy: bits() detaches it.
-        QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+        QRgb* const first = reinterpret_cast<QRgb*>(image.bits()) + stamp.Pixel;
         for (const ShapeStamps::Run& run : stamp.Outline)
-            std::fill_n(pixels + run.Pixel, run.Length, outline);
+            std::fill_n(first + run.Offset, run.Length, outline);
         for (const ShapeStamps::Run& run : stamp.Inside)
-            std::fill_n(pixels + run.Pixel, run.Length, inside);
+            std::fill_n(first + run.Offset, run.Length, inside);
     }
     Changed();
 }

@@ -69,7 +69,6 @@ public:
 private:
     // Lays the shape down in the pen's and the fill's colours.
     void Paint(const ShapeStamps::Shape& shape);
-    void DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY);
 
     QSize layoutSize;
     // The area in device pixels, unrounded: the scale spans exactly the

@@ -26,7 +26,7 @@ public:
 
         Kind Is;
         std::int32_t PenWidth;
-        // The ends of a line; or the centre and, in X2, the radius.
+        // The ends of a line; or the centre, then the radius twice.
         float X1;
         float Y1;
         float X2;

@@ -125,10 +125,11 @@ void ShapeStamps::Record(Entry& entry)
     }
     PaintMarks(entry.Key);
     const std::int32_t pixelsPerLine = std::int32_t(scratch.bytesPerLine() / sizeof(QRgb));
+    QRgb* const marks = reinterpret_cast<QRgb*>(scratch.bits());
     recorded.clear();
     recordedInside.clear();
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
+        QRgb* const line = marks + y * pixelsPerLine;
         for (int x = box.left(); x <= box.right();) {
             const QRgb mark = line[x];
             int end = x + 1;

@@ -65,6 +65,7 @@ private:
         std::uint32_t Count;
     };
 
+    // A shape, the pixel its stamp starts from and its pattern.
     struct Entry
     {
         Shape Key;

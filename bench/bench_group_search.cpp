@@ -3,12 +3,15 @@
 #include "ReferenceModel.h"
 #include "Table.h"
 #include "board/GroupSearch.h"
+#include "platform/QtPlatform.h"
+#include "window/VorOdAra.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -20,7 +23,9 @@
 // Group searches and whole moves on boards drawn by the game itself on a
 // surface of the window's size. The searches run side by side: (a) the
 // whole-board scans, (b) the game's ListGroup, (c) a breadth-first flood
-// fill with a visited flag per point, the floor.
+// fill with a visited flag per point, the floor. (b) and (c) run in
+// alternating rounds over the same image, so that their ratio holds on a
+// shared machine.
 
 namespace {
 
@@ -139,81 +144,129 @@ struct Found
     int Passes;
 };
 
-// One contender, timed over all the searches of a position per iteration.
-template <typename SearchOnce>
-benchmark::internal::Benchmark* RegisterContender(const std::string& name,
-                                                  const std::vector<Search>& searches,
-                                                  SearchOnce search)
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
+
+// The middle value; the values are reordered.
+double Median(std::vector<double>& values)
 {
-    return Repeated(benchmark::RegisterBenchmark(
-        name.c_str(), [searches, search](benchmark::State& state) mutable {
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// One search of each of a position's searches, and its time.
+template <typename SearchOnce> Found TimeAll(const std::vector<Search>& searches, SearchOnce& search,
+                                             double& seconds)
+{
+    Found total{0, 0};
+    const auto begin = Clock::now();
+    for (const Search& s : searches) {
+        const Found found = search(s);
+        total.Stones += found.Stones;
+        total.Passes += found.Passes;
+    }
+    seconds = Seconds(Clock::now() - begin);
+    return total;
+}
+
+// (b) against (c): each iteration is a round of b, c, c, b, so that
+// whichever profits from running second does so as often as the other,
+// and each round gives a ratio. The medians of the rounds are reported,
+// in microseconds a search and as b/c.
+void RegisterRace(const std::string& name, const std::vector<Search>& searches)
+{
+    Repeated(benchmark::RegisterBenchmark(name.c_str(), [searches](benchmark::State& state) {
+        std::vector<std::int16_t> xs;
+        std::vector<std::int16_t> ys;
+        std::vector<Intersection> group;
+        auto listGroup = [&](const Search& s) {
+            const int passes = ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
+            return Found{xs.size(), passes};
+        };
+        auto flood = [&](const Search& s) {
+            FloodFill(
+                s.Cols, s.Rows, s.Start,
+                [&](int c, int r) { return ProbeColorAt(*s.Board, c, r) == s.Stone; }, group);
+            return Found{group.size(), 0};
+        };
+        std::vector<double> bs;
+        std::vector<double> cs;
+        std::vector<double> ratios;
+        Found found{0, 0};
+        for (auto _ : state) {
+            double b1 = 0;
+            double c1 = 0;
+            double c2 = 0;
+            double b2 = 0;
+            found = TimeAll(searches, listGroup, b1);
+            const Found flooded = TimeAll(searches, flood, c1);
+            TimeAll(searches, flood, c2);
+            TimeAll(searches, listGroup, b2);
+            if (flooded.Stones != found.Stones)
+                state.SkipWithError("the two searches found different groups");
+            state.SetIterationTime(b1 + c1 + c2 + b2);
+            bs.push_back((b1 + b2) / 2);
+            cs.push_back((c1 + c2) / 2);
+            ratios.push_back((b1 + b2) / (c1 + c2));
+        }
+        state.counters["b us"] = Median(bs) * 1e6;
+        state.counters["c us"] = Median(cs) * 1e6;
+        state.counters["b/c"] = Median(ratios);
+        state.counters["stones"] = double(found.Stones);
+        state.counters["passes"] = found.Passes;
+    }))->UseManualTime();
+}
+
+// (a) by itself, then (b) against (c), over the same searches.
+void RegisterSearches(const std::string& position, const std::vector<Search>& searches,
+                      bool slowScans)
+{
+    const std::string name = "Search/" + position;
+    auto* scans = Repeated(benchmark::RegisterBenchmark(
+        (name + "/a:scans").c_str(), [searches](benchmark::State& state) {
             Found total{0, 0};
             for (auto _ : state) {
                 total = {0, 0};
                 for (const Search& s : searches) {
-                    const Found found = search(s);
-                    total.Stones += found.Stones;
-                    total.Passes += found.Passes;
+                    const ScannedGroup group =
+                        ScanningGroupSearch(s.Cols, s.Rows, s.Start, [&](int c, int r) {
+                            return ProbeColorAt(*s.Board, c, r) == s.Stone;
+                        });
+                    total.Stones += group.Xs.size();
+                    total.Passes += group.Passes;
                 }
             }
             state.counters["stones"] = double(total.Stones);
             state.counters["passes"] = total.Passes;
         }));
-}
-
-// (a), (b) and (c) over the same searches.
-void RegisterSearches(const std::string& position, const std::vector<Search>& searches,
-                      bool slowScans)
-{
-    const std::string name = "Search/" + position;
-    auto* scans = RegisterContender(name + "/a:scans", searches, [](const Search& s) {
-        const ScannedGroup group = ScanningGroupSearch(s.Cols, s.Rows, s.Start, [&](int c, int r) {
-            return ProbeColorAt(*s.Board, c, r) == s.Stone;
-        });
-        return Found{group.Xs.size(), group.Passes};
-    });
     // Seconds a run on the large boards.
     if (slowScans)
         scans->Iterations(1)->Repetitions(1);
-
-    RegisterContender(name + "/b:ListGroup", searches,
-                      [xs = std::vector<std::int16_t>(), ys = std::vector<std::int16_t>()](
-                          const Search& s) mutable {
-                          const int passes =
-                              ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
-                          return Found{xs.size(), passes};
-                      });
-
-    RegisterContender(name + "/c:flood", searches,
-                      [group = std::vector<Intersection>()](const Search& s) mutable {
-                          FloodFill(s.Cols, s.Rows, s.Start,
-                                    [&](int c, int r) {
-                                        return ProbeColorAt(*s.Board, c, r) == s.Stone;
-                                    },
-                                    group);
-                          return Found{group.size(), 0};
-                      });
+    RegisterRace(name + "/b:ListGroup vs c:flood", searches);
 }
 
-// The platform's yield as the real window has it, or one that does nothing.
-std::function<void()> YieldOf(bool processEvents)
+// The yield of the desktop the real window runs on, or one that does
+// nothing.
+std::function<void()> YieldOf(bool desktop)
 {
-    if (processEvents)
-        return [] { QCoreApplication::processEvents(); };
+    if (desktop)
+        return [platform = std::make_shared<QtPlatform>()] { platform->YieldToEvents(); };
     return [] {};
 }
 
 // One TestGroup on a snake whose far end is left empty: the whole group is
 // listed, its liberty is found only at the last stones, and nothing is
 // drawn, so every iteration sees the same board.
-void RegisterTestGroup(int cols, int rows, bool processEvents)
+void RegisterTestGroup(int cols, int rows, bool desktopYield)
 {
     const std::vector<Intersection> path = SerpentinePath(cols, rows);
     auto table = DrawBoard(cols, rows, Without(Along(cols, rows, path, White, Black), path.back()));
     const std::string name = "TestGroup/snake " + std::to_string(cols) + "x" + std::to_string(rows)
-                             + (processEvents ? "/yield:processEvents" : "/yield:none");
+                             + (desktopYield ? "/yield:desktop" : "/yield:none");
     Repeated(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
-        table->desktop.OnYield = YieldOf(processEvents);
+        table->desktop.OnYield = YieldOf(desktopYield);
         const Intersection start = path.front();
         for (auto _ : state) {
             table->desktop.Yields = 0;
@@ -263,8 +316,10 @@ private:
         drawn->desktop.Randoms = randoms;
         drawn->desktop.OnYield = YieldOf(true);
         // The image is shared with the copy until the next drawing: take
-        // the copying out of the timed turn with a point off the image.
-        drawn->board.DrawLine(-1, -1, -1, -1);
+        // the copying out of the timed turn with a point of background in
+        // the margin. Every turn sets the pen before it draws.
+        drawn->board.SetPenColor(Empty);
+        drawn->board.DrawLine(0.5f, 0.5f, 0.5f, 0.5f);
     }
 
     std::shared_ptr<Table> drawn;
@@ -341,12 +396,153 @@ void RegisterComputerAnswer(int side)
     }))->UseManualTime()->Iterations(20);
 }
 
+// Counts the paints of a widget.
+class PaintCounter : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        Paints += event->type() == QEvent::Paint;
+        return false;
+    }
+
+    int Paints = 0;
+};
+
+// The real window shown on the offscreen platform, against the computer,
+// with a board drawn to a picture. After each click the points that
+// changed are taken off and put back through the game's own drawing,
+// which gives the very image again.
+class ShownGame
+{
+public:
+    ShownGame(int side, Picture picture) : picture(std::move(picture)), window(desktop)
+    {
+        desktop.Answers = {SizeAnswer(side, side), SizeAnswer(side, side), QStringLiteral("1")};
+        if (!window.Load())
+            qFatal("the window did not open");
+        window.centralWidget()->installEventFilter(&paints);
+        Game& game = window.Play();
+        for (int c = 1; c <= side; ++c)
+            for (int r = 1; r <= side; ++r)
+                if (this->picture(c, r) != Empty)
+                    Put(c, r);
+        game.State.WhiteToMove = false;
+        state = game.State;
+        QCoreApplication::processEvents();
+        image = window.Board().Image();
+        stonesDrawn = ::StonesOn(window.Board(), state);
+    }
+
+    // One release at the point, the turn it starts and the board view
+    // painted, timed; the board is put back first.
+    void Click(benchmark::State& timer, std::deque<float> randoms, Intersection at)
+    {
+        Restore(std::move(randoms));
+        QWidget* view = window.centralWidget();
+        const Surface& board = window.Board();
+        const QPointF position(at.Col * view->width() / board.ScaleWidth(),
+                               at.Row * view->height() / board.ScaleHeight());
+        paints.Paints = 0;
+        const auto begin = Clock::now();
+        QMouseEvent release(QEvent::MouseButtonRelease, position, view->mapToGlobal(position),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &release);
+        view->repaint();
+        const double seconds = Seconds(Clock::now() - begin);
+        timer.SetIterationTime(seconds);
+        if (first == 0)
+            first = seconds;
+    }
+
+    int Paints() const { return paints.Paints; }
+    int Yields() const { return desktop.Yields; }
+    int Beeps() const { return desktop.Beeps; }
+    // The first click of all: every shape the removal draws is new to the
+    // surface then.
+    double FirstSeconds() const { return first; }
+    int StonesDrawn() const { return stonesDrawn; }
+    int StonesOn() const { return ::StonesOn(window.Board(), state); }
+
+private:
+    void Put(int c, int r)
+    {
+        Game& game = window.Play();
+        game.State.WhiteToMove = picture(c, r) == White;
+        game.PlaceStone(c, r);
+    }
+
+    void Restore(std::deque<float> randoms)
+    {
+        Game& game = window.Play();
+        const Surface& board = window.Board();
+        GameState& now = game.State;
+        now.GroupX.clear();
+        now.GroupY.clear();
+        for (int c = 1; c <= state.BoardCols; ++c) {
+            for (int r = 1; r <= state.BoardRows; ++r) {
+                const Color shown = ProbeColorAt(board, c, r);
+                if (shown != picture(c, r) && shown != Empty) {
+                    now.GroupX.push_back(std::int16_t(c));
+                    now.GroupY.push_back(std::int16_t(r));
+                }
+            }
+        }
+        now.CaptureState = 0;
+        if (!now.GroupX.empty())
+            game.RemoveGroup();
+        for (int c = 1; c <= state.BoardCols; ++c)
+            for (int r = 1; r <= state.BoardRows; ++r)
+                if (ProbeColorAt(board, c, r) != picture(c, r))
+                    Put(c, r);
+        now = state;
+        desktop = BenchPlatform();
+        desktop.Randoms = std::move(randoms);
+        desktop.OnYield = YieldOf(true);
+        QCoreApplication::processEvents();
+        if (board.Image() != image)
+            qFatal("the board was not put back as it was drawn");
+    }
+
+    Picture picture;
+    BenchPlatform desktop;
+    VorOdAra window;
+    PaintCounter paints;
+    GameState state;
+    QImage image;
+    int stonesDrawn = 0;
+    double first = 0;
+};
+
+// One click against the computer on the shown window: black captures a
+// white serpentine between black walls at its end in the bottom right
+// corner, then the computer answers with three stones.
+void RegisterClick(int side)
+{
+    const Intersection corner{side, side};
+    const std::vector<Intersection> path = SerpentinePath(side, side);
+    const auto shown = std::make_shared<ShownGame>(
+        side, Without(Along(side, side, path, White, Black), corner));
+    const std::string name = "Click/captures snake, computer answers " + std::to_string(side)
+                             + "x" + std::to_string(side);
+    Repeated(benchmark::RegisterBenchmark(name.c_str(), [shown, corner](benchmark::State& timer) {
+        for (auto _ : timer)
+            shown->Click(timer, {ThreeStones}, corner);
+        timer.counters["paints"] = shown->Paints();
+        timer.counters["yields"] = shown->Yields();
+        timer.counters["beeps"] = shown->Beeps();
+        timer.counters["stones before"] = shown->StonesDrawn();
+        timer.counters["stones after"] = shown->StonesOn();
+        timer.counters["first click ms"] = shown->FirstSeconds() * 1e3;
+    }))->UseManualTime()->Iterations(20);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 
     static const std::vector<Position> positions{Snake(19, 19), Snake(50, 50), Snake(99, 99),
@@ -356,12 +552,15 @@ int main(int argc, char** argv)
     // The largest board the window shows with a grid step of 8 pixels or
     // more is 98 by 92.
     for (const auto& [cols, rows] : {std::pair{19, 19}, std::pair{98, 92}, std::pair{99, 99}})
-        for (const bool processEvents : {false, true})
-            RegisterTestGroup(cols, rows, processEvents);
+        for (const bool desktopYield : {false, true})
+            RegisterTestGroup(cols, rows, desktopYield);
     RegisterHumanMoves(99);
     RegisterComputerAnswer(99);
+    RegisterClick(99);
 
     benchmark::RunSpecifiedBenchmarks();
+    // The shown window goes before the application.
+    benchmark::ClearRegisteredBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -20,6 +20,7 @@ public:
     virtual void Beep() = 0;
     // Uniform in [0, 1).
     virtual float Rnd() = 0;
-    // Lets pending window events run, then returns.
+    // Lets pending window events run, then returns; a call soon after the
+    // last one may return at once.
     virtual void YieldToEvents() = 0;
 };

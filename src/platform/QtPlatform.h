@@ -3,6 +3,8 @@
 #include "FixedStartRandom.h"
 #include "Platform.h"
 
+#include <chrono>
+
 class QWidget;
 
 // The platform on a real desktop: Qt dialogs, the system beep and the
@@ -25,4 +27,5 @@ private:
 
     QWidget* dialogParent = nullptr;
     FixedStartRandom random;
+    std::chrono::steady_clock::time_point eventsLastRan;
 };

@@ -1,14 +1,9 @@
 #include "Surface.h"
 
-#include <QPainter>
-#include <QPen>
+#include <QColor>
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
-#include <functional>
-#include <unordered_map>
-#include <vector>
 
 namespace {
 
@@ -19,21 +14,6 @@ QColor ToQColor(Color color)
 
 QRgb ToQRgb(Color color) { return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
-// Solid, not antialiased, painting over what lies beneath, in device pixels.
-void Prepare(QPainter& painter)
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-}
-
-// The pen keeps its width in pixels whatever the scale.
-QPen PenOf(QColor color, qreal pixels)
-{
-    QPen pen(color, pixels);
-    pen.setCosmetic(true);
-    return pen;
-}
-
 // The whole device pixels that cover an area.
 QSize Covering(QSizeF area)
 {
@@ -41,124 +21,6 @@ QSize Covering(QSizeF area)
 }
 
 } // namespace
-
-// The pixels the painter covers for an ellipse, its outline apart from its
-// inside. They depend only on the shape, the pen's width and the scale,
-// never on the colours or on what lies beneath, so the painter paints a
-// shape once, on a scratch image of the board's size, and after that a
-// stamp of its work is laid down in the colours of the moment.
-class Surface::EllipseStamps
-{
-public:
-    struct Shape
-    {
-        qreal X;
-        qreal Y;
-        qreal RadiusX;
-        qreal RadiusY;
-        qreal PenPixels;
-        bool operator==(const Shape&) const = default;
-    };
-
-    // A stretch of one row of pixels in the pen's colour or the fill's.
-    struct Run
-    {
-        int X;
-        int Y;
-        int Length;
-        bool Outline;
-    };
-    using Stamp = std::vector<Run>;
-
-    const Stamp& Find(const Shape& shape, QSize imageSize, double pixelsPerUnitX,
-                      double pixelsPerUnitY)
-    {
-        const auto known = stamps.find(shape);
-        if (known != stamps.end())
-            return known->second;
-        // A bound on the memory for boards far larger than the window.
-        if (stamps.size() >= MaxStamps)
-            stamps.clear();
-        return stamps.emplace(shape, Record(shape, imageSize, pixelsPerUnitX, pixelsPerUnitY))
-            .first->second;
-    }
-
-private:
-    static constexpr std::size_t MaxStamps = 1 << 16;
-    static constexpr QRgb Blank = 0xFF000000;
-    static constexpr QRgb InsideMark = 0xFF000001;
-    static constexpr QRgb OutlineMark = 0xFF000002;
-
-    struct ShapeHash
-    {
-        std::size_t operator()(const Shape& shape) const
-        {
-            std::size_t hash = 0;
-            for (const qreal value : {shape.X, shape.Y, shape.RadiusX, shape.RadiusY, shape.PenPixels})
-                hash = hash * 1000003 ^ std::hash<qreal>()(value);
-            return hash;
-        }
-    };
-
-    Stamp Record(const Shape& shape, QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY)
-    {
-        // The pen reaches half its width beyond the outline; twice that is
-        // ample.
-        const qreal reachX = shape.RadiusX * pixelsPerUnitX + shape.PenPixels + 2;
-        const qreal reachY = shape.RadiusY * pixelsPerUnitY + shape.PenPixels + 2;
-        const QRectF reach(shape.X * pixelsPerUnitX - reachX, shape.Y * pixelsPerUnitY - reachY,
-                           2 * reachX, 2 * reachY);
-        const QRect box = reach.toAlignedRect() & QRect(QPoint(0, 0), imageSize);
-        Stamp stamp;
-        if (box.isEmpty())
-            return stamp;
-        if (scratch.size() != imageSize) {
-            scratch = QImage(imageSize, QImage::Format_RGB32);
-            scratch.fill(Blank);
-        }
-        {
-            QPainter painter(&scratch);
-            Prepare(painter);
-            painter.scale(pixelsPerUnitX, pixelsPerUnitY);
-            painter.setPen(PenOf(QColor::fromRgb(OutlineMark), shape.PenPixels));
-            painter.setBrush(QColor::fromRgb(InsideMark));
-            painter.drawEllipse(QPointF(shape.X, shape.Y), shape.RadiusX, shape.RadiusY);
-        }
-        for (int y = box.top(); y <= box.bottom(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
-            for (int x = box.left(); x <= box.right();) {
-                const QRgb mark = line[x];
-                int end = x + 1;
-                while (end <= box.right() && line[end] == mark)
-                    ++end;
-                if (mark != Blank) {
-                    stamp.push_back({x, y, end - x, mark == OutlineMark});
-                    std::fill(line + x, line + end, Blank);
-                }
-                x = end;
-            }
-        }
-        return stamp;
-    }
-
-    std::unordered_map<Shape, Stamp, ShapeHash> stamps;
-    QImage scratch;
-};
-
-Surface::KeptPainter::KeptPainter() = default;
-
-Surface::KeptPainter::KeptPainter(const KeptPainter& other) { other.Close(); }
-
-Surface::KeptPainter& Surface::KeptPainter::operator=(const KeptPainter& other)
-{
-    Close();
-    other.Close();
-    return *this;
-}
-
-Surface::KeptPainter::~KeptPainter() = default;
-
-void Surface::KeptPainter::Close() const { Painter.reset(); }
 
 Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
     : layoutSize(size)
@@ -171,21 +33,18 @@ Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
     image.fill(ToQColor(backColor));
 }
 
-Surface::~Surface() { ClosePainter(); }
-
 void Surface::SetScale(float width, float height)
 {
-    ClosePainter();
-    ellipses = std::make_shared<EllipseStamps>();
     scaleWidth = width;
     scaleHeight = height;
     pixelsPerUnitX = area.width() / double(width);
     pixelsPerUnitY = area.height() / double(height);
+    stamps = std::make_shared<ShapeStamps>(image.size(), pixelsPerUnitX, pixelsPerUnitY,
+                                           devicePixelRatio);
 }
 
 void Surface::Clear()
 {
-    ClosePainter();
     image.fill(ToQColor(backColor));
     Changed();
 }
@@ -194,62 +53,35 @@ void Surface::SetPenWidth(int pixels) { penWidth = pixels; }
 void Surface::SetPenColor(Color color) { penColor = color; }
 void Surface::SetFillColor(Color color) { fillColor = color; }
 
-QPainter& Surface::LinePainter()
-{
-    if (!kept.Painter) {
-        kept.Painter = std::make_unique<QPainter>(&image);
-        Prepare(*kept.Painter);
-        kept.PenColor = NoColor;
-    }
-    if (kept.PenColor != penColor || kept.PenWidth != penWidth) {
-        kept.Painter->setPen(PenOf(ToQColor(penColor), penWidth * devicePixelRatio));
-        kept.PenColor = penColor;
-        kept.PenWidth = penWidth;
-    }
-    return *kept.Painter;
-}
-
-// Lines are mapped to device pixels here rather than by the painter: with
-// no scale of its own the painter rasterises a wide pen's line directly,
-// several times faster than by stroking its outline. A line of no length
-// still shows as a point of the pen's width, as the grid of a board of one
-// point needs.
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
-    QPainter& painter = LinePainter();
-    const QPointF from(x1 * pixelsPerUnitX, y1 * pixelsPerUnitY);
-    const QPointF to(x2 * pixelsPerUnitX, y2 * pixelsPerUnitY);
-    if (x1 == x2 && y1 == y2)
-        painter.drawPoint(from);
-    else
-        painter.drawLine(from, to);
-    Changed();
+    const bool point = x1 == x2 && y1 == y2;
+    using Shape = ShapeStamps::Shape;
+    Paint({point ? Shape::Point : Shape::Line, penWidth, x1, y1, x2, y2});
 }
 
-void Surface::DrawCircle(float x, float y, float radius) { DrawEllipse(QPointF(x, y), radius, radius); }
+void Surface::DrawCircle(float x, float y, float radius)
+{
+    Paint({ShapeStamps::Shape::Circle, penWidth, x, y, radius, radius});
+}
 
 void Surface::DrawRoundDot(float x, float y, float radius)
 {
-    const double pixels = radius * std::min(pixelsPerUnitX, pixelsPerUnitY);
-    DrawEllipse(QPointF(x, y), pixels / pixelsPerUnitX, pixels / pixelsPerUnitY);
+    Paint({ShapeStamps::Shape::RoundDot, penWidth, x, y, radius, radius});
 }
 
-void Surface::DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY)
+void Surface::Paint(const ShapeStamps::Shape& shape)
 {
-    const EllipseStamps::Shape shape{centre.x(), centre.y(), radiusX, radiusY,
-                                     penWidth * devicePixelRatio};
     const QRgb outline = ToQRgb(penColor);
     const QRgb inside = ToQRgb(fillColor);
-    const EllipseStamps::Stamp& stamp =
-        ellipses->Find(shape, image.size(), pixelsPerUnitX, pixelsPerUnitY);
-    if (!stamp.empty()) {
-        // With the painter closed the image may be shared: bits() copies it.
-        uchar* const bits = image.bits();
-        const qsizetype stride = image.bytesPerLine();
-        for (const EllipseStamps::Run& run : stamp) {
-            QRgb* const line = reinterpret_cast<QRgb*>(bits + run.Y * stride);
-            std::fill_n(line + run.X, run.Length, run.Outline ? outline : inside);
-        }
+    const ShapeStamps::Stamp stamp = stamps->Find(shape);
+    if (!stamp.Outline.empty() || !stamp.Inside.empty()) {
+        // The image may be shared with a copy: bits() detaches it.
+        QRgb* const first = reinterpret_cast<QRgb*>(image.bits()) + stamp.Pixel;
+        for (const ShapeStamps::Run& run : stamp.Outline)
+            std::fill_n(first + run.Offset, run.Length, outline);
+        for (const ShapeStamps::Run& run : stamp.Inside)
+            std::fill_n(first + run.Offset, run.Length, inside);
     }
     Changed();
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "Color.h"
+#include "ShapeStamps.h"
 
 #include <QImage>
 #include <QSize>
 
 #include <functional>
 #include <memory>
-
-class QPainter;
 
 // The persistent drawing area: one image that is the board. Coordinates are
 // board units of a user scale whose origin is the top-left corner. The pen
@@ -22,7 +21,6 @@ public:
     Surface(QSize size, Color backColor, qreal devicePixelRatio = 1);
     Surface(const Surface&) = default;
     Surface& operator=(const Surface&) = default;
-    ~Surface();
 
     void SetScale(float width, float height);
     float ScaleWidth() const { return scaleWidth; }
@@ -61,11 +59,7 @@ public:
                 float(position.y() * devicePixelRatio / pixelsPerUnitY)};
     }
 
-    const QImage& Image() const
-    {
-        ClosePainter();
-        return image;
-    }
+    const QImage& Image() const { return image; }
     QSize LayoutSize() const { return layoutSize; }
     qreal DevicePixelRatio() const { return devicePixelRatio; }
 
@@ -73,31 +67,8 @@ public:
     std::function<void()> Changed = [] {};
 
 private:
-    class EllipseStamps;
-
-    // Lines are painted through one painter kept open between them. A copy
-    // of the surface gets a painter of its own; closing this one first lets
-    // the two share the image until either paints again.
-    struct KeptPainter
-    {
-        KeptPainter();
-        KeptPainter(const KeptPainter& other);
-        KeptPainter& operator=(const KeptPainter& other);
-        ~KeptPainter();
-        void Close() const;
-
-        mutable std::unique_ptr<QPainter> Painter;
-        Color PenColor = NoColor;
-        int PenWidth = 0;
-    };
-
-    QPainter& LinePainter();
-    // Whoever gets hold of the image may keep a copy of it; the next
-    // drawing must not paint into that copy.
-    void ClosePainter() const { kept.Close(); }
-    void DrawEllipse(QPointF centre, qreal radiusX, qreal radiusY);
-
-    KeptPainter kept;
+    // Lays the shape down in the pen's and the fill's colours.
+    void Paint(const ShapeStamps::Shape& shape);
 
     QSize layoutSize;
     // The area in device pixels, unrounded: the scale spans exactly the
@@ -114,7 +85,8 @@ private:
     Color penColor = Black;
     Color fillColor = Black;
 
-    // Ellipses: what the painter did for a shape is remembered, so the same
-    // shape again, a stone taken off where it was put down, costs a copy.
-    std::shared_ptr<EllipseStamps> ellipses;
+    // What the painter did for a shape is remembered, so the same shape
+    // again, a stone taken off where it was put down or the grid drawn back
+    // around it, costs a copy.
+    std::shared_ptr<ShapeStamps> stamps;
 };

@@ -58,16 +58,17 @@ bool Game::PlaceComputerStone(int& column, int& row)
 }
 
 // The neighbour test: read on the crossings, where only a white stone
-// shows white; a neighbour off the board counts as white.
+// shows white; a neighbour off the board counts as white. On a full board
+// thousands of points are drawn before one passes, so the reading stops at
+// the first neighbour that is not white.
 bool Game::ComputerCanPlayAt(int column, int row) const
 {
-    const bool leftWhite = CrossingColorAt(Board, column - 1, row) == White || column < 2;
-    const bool upWhite = CrossingColorAt(Board, column, row - 1) == White || row < 2;
-    const bool rightWhite =
-        CrossingColorAt(Board, column + 1, row) == White || column + 1 > State.BoardCols;
-    const bool downWhite =
-        CrossingColorAt(Board, column, row + 1) == White || row + 1 > State.BoardRows;
-    return !(leftWhite && upWhite && rightWhite && downWhite);
+    const auto white = [this](int c, int r, bool offBoard) {
+        return offBoard || CrossingColorAt(Board, c, r) == White;
+    };
+    return !(white(column - 1, row, column < 2) && white(column, row - 1, row < 2)
+             && white(column + 1, row, column + 1 > State.BoardCols)
+             && white(column, row + 1, row + 1 > State.BoardRows));
 }
 
 bool Game::ComputerHasAnyPoint() const

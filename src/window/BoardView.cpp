@@ -11,8 +11,17 @@ BoardView::BoardView(const Surface& board, QWidget* parent) : QWidget(parent), b
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void BoardView::BoardChanged()
+{
+    if (updateAsked)
+        return;
+    updateAsked = true;
+    update();
+}
+
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    updateAsked = false;
     QPainter painter(this);
     const QRect area = event->rect();
     const qreal ratio = board.DevicePixelRatio();

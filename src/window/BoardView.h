@@ -12,6 +12,9 @@ class BoardView : public QWidget
 public:
     explicit BoardView(const Surface& board, QWidget* parent = nullptr);
 
+    // The board was drawn on: it is shown again at the next paint.
+    void BoardChanged();
+
     std::function<void(QPointF)> Released = [](QPointF) {};
 
 protected:
@@ -20,4 +23,7 @@ protected:
 
 private:
     const Surface& board;
+    // A removal draws thousands of shapes, and asking for an update costs
+    // more than drawing one of them: once before each paint is enough.
+    bool updateAsked = false;
 };

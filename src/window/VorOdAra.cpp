@@ -35,7 +35,7 @@ VorOdAra::VorOdAra(Platform& desktop, qreal devicePixelRatio)
     end->setObjectName(QStringLiteral("end"));
     计数->setObjectName(QStringLiteral("计数"));
 
-    board.Changed = [this] { view->update(); };
+    board.Changed = [this] { view->BoardChanged(); };
     view->Released = [this](QPointF position) { BoardReleased(position); };
 }
 

@@ -111,7 +111,8 @@ struct ReferenceModel
     }
 
     // The board drawn fresh: the grid in device pixels, then the star
-    // dots shown and the stones in board units.
+    // dots shown and the stones in board units, on the background that the
+    // margin shows (the game's probes hold its colour to the test's own).
     QImage Drawn(const Surface& board)
     {
         QImage image(board.Image().size(), QImage::Format_RGB32);

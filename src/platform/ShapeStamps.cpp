@@ -13,6 +13,8 @@ namespace {
 // A bound on the memory for boards far larger than the window.
 constexpr std::size_t MaxStamps = 1 << 16;
 constexpr std::size_t InitialPlaces = 1 << 10;
+// A point's disc, its two arms and a star dot.
+constexpr std::size_t PlacesPerPoint = 4;
 // The pattern of a place that holds no shape.
 constexpr std::uint32_t Unused = UINT32_MAX;
 // The pattern of a shape that covers no pixel of the image.
@@ -39,27 +41,38 @@ bool Same(const ShapeStamps::Shape& a, const ShapeStamps::Shape& b)
     return std::memcmp(&a, &b, sizeof(ShapeStamps::Shape)) == 0;
 }
 
-// The middle of the shape picks its place. The disc and the two arms drawn
-// at one point share it, so a removal finds all three side by side.
-std::size_t Hash(const ShapeStamps::Shape& shape)
-{
-    const bool line = shape.Is == ShapeStamps::Shape::Line;
-    const float x = line ? (shape.X1 + shape.X2) / 2 : shape.X1;
-    const float y = line ? (shape.Y1 + shape.Y2) / 2 : shape.Y1;
-    return std::size_t(Mix(Mix(0, std::bit_cast<std::uint32_t>(x)), std::bit_cast<std::uint32_t>(y)));
-}
-
 } // namespace
 
 ShapeStamps::ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY,
                          qreal devicePixelRatio)
     : imageSize(imageSize), pixelsPerUnitX(pixelsPerUnitX), pixelsPerUnitY(pixelsPerUnitY),
-      devicePixelRatio(devicePixelRatio)
+      devicePixelRatio(devicePixelRatio),
+      pointsAcross(int(imageSize.width() / pixelsPerUnitX) + 2),
+      pointsDown(int(imageSize.height() / pixelsPerUnitY) + 2)
 {
     Forget();
 }
 
-ShapeStamps::Stamp ShapeStamps::Find(const Shape& shape)
+void ShapeStamps::LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside)
+{
+    const Entry& entry = Find(shape);
+    const Pattern& pattern = patterns[entry.Pattern];
+    const std::int32_t* const offsets = patternStores.data() + pattern.First;
+    QRgb* const first = pixels + entry.Pixel;
+    const auto layDown = [&](QRgb color, Part pairs) {
+        const std::uint64_t pair = std::uint64_t(color) << 32 | color;
+        const std::int32_t* offset = offsets + (pairs == 0 ? 0 : pattern.Ends[pairs - 1]);
+        for (const std::int32_t* end = offsets + pattern.Ends[pairs]; offset != end; ++offset)
+            std::memcpy(first + *offset, &pair, sizeof pair);
+        for (const std::int32_t* end = offsets + pattern.Ends[pairs + 1]; offset != end; ++offset)
+            first[*offset] = color;
+    };
+    layDown(outline, OutlinePairs);
+    layDown(inside, InsidePairs);
+}
+
+// The entry of the shape, recorded if it is new.
+const ShapeStamps::Entry& ShapeStamps::Find(const Shape& shape)
 {
     std::size_t place = PlaceOf(shape);
     if (table[place].Pattern == Unused) {
@@ -76,22 +89,40 @@ ShapeStamps::Stamp ShapeStamps::Find(const Shape& shape)
             place = PlaceOf(shape);
         }
     }
-    const Entry& entry = table[place];
-    const Pattern& pattern = patterns[entry.Pattern];
-    const Run* const first = patternRuns.data() + pattern.First;
-    return {entry.Pixel,
-            {first, pattern.Outlines},
-            {first + pattern.Outlines, pattern.Count - pattern.Outlines}};
+    return table[place];
 }
 
 // The place that holds the shape, or the unused one where it belongs.
 std::size_t ShapeStamps::PlaceOf(const Shape& shape) const
 {
     const std::size_t mask = table.size() - 1;
-    std::size_t place = Hash(shape) & mask;
+    std::size_t place = Home(shape) & mask;
+    // A point's places span two cache lines. The arms drawn back around a
+    // cleared point follow its disc, so the second line is fetched while
+    // the disc is laid down.
+    __builtin_prefetch(&table[(place + PlacesPerPoint / 2) & mask]);
     while (table[place].Pattern != Unused && !Same(table[place].Key, shape))
         place = (place + 1) & mask;
     return place;
+}
+
+// Shapes on the image are placed by the point they lie at (a line's
+// middle, a round shape's centre), column after column, PlacesPerPoint to
+// a point: the disc and the two arms of a cleared point sit side by side,
+// and a removal that walks its group down a column reads on through the
+// table. Beyond the image, where a board larger than the window has its
+// points, a hash spreads them.
+std::size_t ShapeStamps::Home(const Shape& shape) const
+{
+    const bool line = shape.Is == Shape::Line;
+    const float x = line ? (shape.X1 + shape.X2) / 2 : shape.X1;
+    const float y = line ? (shape.Y1 + shape.Y2) / 2 : shape.Y1;
+    // Rounded to the nearest point; the test keeps out NaN too.
+    const float col = x + 0.5f;
+    const float row = y + 0.5f;
+    if (col >= 0 && col < float(pointsAcross) && row >= 0 && row < float(pointsDown))
+        return (std::size_t(int(col)) * pointsDown + std::size_t(int(row))) * PlacesPerPoint;
+    return Mix(Mix(0, std::bit_cast<std::uint32_t>(x)), std::bit_cast<std::uint32_t>(y));
 }
 
 void ShapeStamps::Rehash()
@@ -107,9 +138,9 @@ void ShapeStamps::Forget()
 {
     table.assign(InitialPlaces, Entry{{}, 0, Unused});
     entries = 0;
-    patterns.assign(1, Pattern{0, 0, 0});
-    patternRuns.clear();
-    patternsByRuns.clear();
+    patterns.assign(1, Pattern{0, {}});
+    patternStores.clear();
+    patternsByStores.clear();
 }
 
 void ShapeStamps::Record(Entry& entry)
@@ -126,7 +157,7 @@ void ShapeStamps::Record(Entry& entry)
     PaintMarks(entry.Key);
     const std::int32_t pixelsPerLine = std::int32_t(scratch.bytesPerLine() / sizeof(QRgb));
     QRgb* const marks = reinterpret_cast<QRgb*>(scratch.bits());
-    recorded.clear();
+    recordedOutline.clear();
     recordedInside.clear();
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* const line = marks + y * pixelsPerLine;
@@ -137,45 +168,73 @@ void ShapeStamps::Record(Entry& entry)
                 ++end;
             if (mark != Blank) {
                 const Run run{y * pixelsPerLine + x, end - x};
-                (mark == OutlineMark ? recorded : recordedInside).push_back(run);
+                (mark == OutlineMark ? recordedOutline : recordedInside).push_back(run);
                 std::fill(line + x, line + end, Blank);
             }
             x = end;
         }
     }
-    if (recorded.empty() && recordedInside.empty())
+    if (recordedOutline.empty() && recordedInside.empty())
         return;
-    const std::size_t outlines = recorded.size();
-    recorded.insert(recorded.end(), recordedInside.begin(), recordedInside.end());
-    entry.Pixel = recorded.front().Offset;
-    for (Run& run : recorded)
-        run.Offset -= entry.Pixel;
-    entry.Pattern = PatternOf(outlines);
+    entry.Pixel = (recordedOutline.empty() ? recordedInside : recordedOutline).front().Offset;
+    AddStores(OutlinePairs, recordedOutline, entry.Pixel);
+    AddStores(InsidePairs, recordedInside, entry.Pixel);
+    entry.Pattern = PatternOf();
 }
 
-// The pattern of the runs just recorded, shared with the shapes that had
-// the same.
-std::uint32_t ShapeStamps::PatternOf(std::size_t outlines)
+// The stores that cover the runs, from the pixel, in the part for pairs
+// and the one after it for singles.
+void ShapeStamps::AddStores(Part pairs, const std::vector<Run>& runs, std::int32_t pixel)
 {
-    std::uint64_t hash = outlines;
-    for (const Run& run : recorded)
-        hash = Mix(Mix(hash, std::uint32_t(run.Offset)), std::uint32_t(run.Length));
-    const auto sameRuns = [&](const Pattern& pattern) {
-        return pattern.Outlines == outlines && pattern.Count == recorded.size()
-               && std::equal(recorded.begin(), recorded.end(),
-                             patternRuns.begin() + pattern.First, [](const Run& a, const Run& b) {
-                                 return a.Offset == b.Offset && a.Length == b.Length;
-                             });
+    std::vector<std::int32_t>& pairStores = recorded[pairs];
+    std::vector<std::int32_t>& singleStores = recorded[pairs + 1];
+    pairStores.clear();
+    singleStores.clear();
+    for (const Run& run : runs) {
+        const std::int32_t offset = run.Offset - pixel;
+        if (run.Length == 1) {
+            singleStores.push_back(offset);
+            continue;
+        }
+        for (std::int32_t at = 0; at + 2 < run.Length; at += 2)
+            pairStores.push_back(offset + at);
+        pairStores.push_back(offset + run.Length - 2);
+    }
+}
+
+// The pattern of the stores just recorded, shared with the shapes that had
+// the same.
+std::uint32_t ShapeStamps::PatternOf()
+{
+    std::uint64_t hash = 0;
+    for (const std::vector<std::int32_t>& part : recorded) {
+        hash = Mix(hash, part.size());
+        for (const std::int32_t offset : part)
+            hash = Mix(hash, std::uint32_t(offset));
+    }
+    const auto sameStores = [&](const Pattern& pattern) {
+        const std::int32_t* const known = patternStores.data() + pattern.First;
+        std::uint32_t begin = 0;
+        for (int p = 0; p < Parts; ++p) {
+            if (pattern.Ends[p] - begin != recorded[p].size()
+                || !std::equal(recorded[p].begin(), recorded[p].end(), known + begin))
+                return false;
+            begin = pattern.Ends[p];
+        }
+        return true;
     };
-    const auto [begin, end] = patternsByRuns.equal_range(std::size_t(hash));
+    const auto [begin, end] = patternsByStores.equal_range(std::size_t(hash));
     for (auto known = begin; known != end; ++known)
-        if (sameRuns(patterns[known->second]))
+        if (sameStores(patterns[known->second]))
             return known->second;
     const auto id = std::uint32_t(patterns.size());
-    patterns.push_back({std::uint32_t(patternRuns.size()), std::uint32_t(outlines),
-                        std::uint32_t(recorded.size())});
-    patternRuns.insert(patternRuns.end(), recorded.begin(), recorded.end());
-    patternsByRuns.emplace(std::size_t(hash), id);
+    Pattern pattern{std::uint32_t(patternStores.size()), {}};
+    for (int p = 0; p < Parts; ++p) {
+        patternStores.insert(patternStores.end(), recorded[p].begin(), recorded[p].end());
+        pattern.Ends[p] = std::uint32_t(patternStores.size()) - pattern.First;
+    }
+    patterns.push_back(pattern);
+    patternsByStores.emplace(std::size_t(hash), id);
     return id;
 }
 

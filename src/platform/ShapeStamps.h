@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <array>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -33,36 +33,36 @@ public:
         float Y2;
     };
 
-    // A stretch of one row of pixels, from the stamp's first pixel.
+    ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY,
+                qreal devicePixelRatio);
+
+    // Lays the shape down on the pixels of an image of the size given,
+    // its outline and its inside in their colours.
+    void LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside);
+
+private:
+    // A stretch of one row of pixels.
     struct Run
     {
         std::int32_t Offset;
         std::int32_t Length;
     };
 
-    // What the painter covers in the pen's colour and in the fill's, from
-    // a pixel of the image counted from its start.
-    struct Stamp
-    {
-        std::int32_t Pixel;
-        std::span<const Run> Outline;
-        std::span<const Run> Inside;
-    };
+    // The pixels of one colour are laid down as stores of two pixels and
+    // of one. A run of odd length ends on a pair that overlaps the one
+    // before it, so only runs of a single pixel take a single store.
+    // Shapes are small: stores of fixed width cost a fraction of filling
+    // runs of varying length. A pattern holds the offsets of the outline's
+    // pairs, its singles, the inside's pairs and its singles, in parts one
+    // after the other.
+    enum Part { OutlinePairs, OutlineSingles, InsidePairs, InsideSingles, Parts };
 
-    ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPerUnitY,
-                qreal devicePixelRatio);
-
-    // The stamp of the shape, valid until the next call.
-    Stamp Find(const Shape& shape);
-
-private:
-    // Runs alike from their first pixel, which many shapes share: their
-    // outline's runs, then their inside's.
+    // Stores alike from their first pixel, which many shapes share: where
+    // they start among all patterns' and where each part ends.
     struct Pattern
     {
         std::uint32_t First;
-        std::uint32_t Outlines;
-        std::uint32_t Count;
+        std::array<std::uint32_t, Parts> Ends;
     };
 
     // A shape, the pixel its stamp starts from and its pattern.
@@ -73,11 +73,14 @@ private:
         std::uint32_t Pattern;
     };
 
+    const Entry& Find(const Shape& shape);
+    std::size_t Home(const Shape& shape) const;
     std::size_t PlaceOf(const Shape& shape) const;
     void Rehash();
     void Forget();
     void Record(Entry& entry);
-    std::uint32_t PatternOf(std::size_t outlines);
+    void AddStores(Part pairs, const std::vector<Run>& runs, std::int32_t pixel);
+    std::uint32_t PatternOf();
     void PaintMarks(const Shape& shape);
     QPointF Device(float x, float y) const
     {
@@ -89,17 +92,23 @@ private:
     double pixelsPerUnitX;
     double pixelsPerUnitY;
     qreal devicePixelRatio;
+    // The points of the board's scale that the image spans, and one more
+    // on either side.
+    int pointsAcross;
+    int pointsDown;
     // Open addressing over the entries themselves, two to a cache line:
     // a removal reads the table for thousands of shapes, and each read
     // that leaves the cache costs more than laying the stamp down.
     std::vector<Entry> table;
     std::size_t entries = 0;
     std::vector<Pattern> patterns;
-    std::vector<Run> patternRuns;
-    // Patterns by a hash of their runs, to find one met before.
-    std::unordered_multimap<std::size_t, std::uint32_t> patternsByRuns;
-    std::vector<Run> recorded;
+    std::vector<std::int32_t> patternStores;
+    // Patterns by a hash of their stores, to find one met before.
+    std::unordered_multimap<std::size_t, std::uint32_t> patternsByStores;
+    std::vector<Run> recordedOutline;
     std::vector<Run> recordedInside;
+    // The stores of the shape just recorded, its parts apart.
+    std::array<std::vector<std::int32_t>, Parts> recorded;
     QImage scratch;
     // Kept open on the scratch image from one shape to the next: opening a
     // painter costs more than painting a short line, and the grid drawn

@@ -2,7 +2,6 @@
 
 #include <QColor>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,6 +29,8 @@ Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
     , backColor(backColor)
 {
     SetScale(size.width(), size.height());
+    SetPenColor(Black);
+    SetFillColor(Black);
     image.fill(ToQColor(backColor));
 }
 
@@ -50,8 +51,8 @@ void Surface::Clear()
 }
 
 void Surface::SetPenWidth(int pixels) { penWidth = pixels; }
-void Surface::SetPenColor(Color color) { penColor = color; }
-void Surface::SetFillColor(Color color) { fillColor = color; }
+void Surface::SetPenColor(Color color) { pen = ToQRgb(color); }
+void Surface::SetFillColor(Color color) { fill = ToQRgb(color); }
 
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
@@ -72,16 +73,6 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 
 void Surface::Paint(const ShapeStamps::Shape& shape)
 {
-    const QRgb outline = ToQRgb(penColor);
-    const QRgb inside = ToQRgb(fillColor);
-    const ShapeStamps::Stamp stamp = stamps->Find(shape);
-    if (!stamp.Outline.empty() || !stamp.Inside.empty()) {
-        // The image may be shared with a copy: bits() detaches it.
-        QRgb* const first = reinterpret_cast<QRgb*>(image.bits()) + stamp.Pixel;
-        for (const ShapeStamps::Run& run : stamp.Outline)
-            std::fill_n(first + run.Offset, run.Length, outline);
-        for (const ShapeStamps::Run& run : stamp.Inside)
-            std::fill_n(first + run.Offset, run.Length, inside);
-    }
+    stamps->LayDown(shape, writable.Of(image), pen, fill);
     Changed();
 }

@@ -59,7 +59,12 @@ public:
                 float(position.y() * devicePixelRatio / pixelsPerUnitY)};
     }
 
-    const QImage& Image() const { return image; }
+    // A copy of the image shares its pixels with the surface's.
+    const QImage& Image() const
+    {
+        writable.Forget();
+        return image;
+    }
     QSize LayoutSize() const { return layoutSize; }
     qreal DevicePixelRatio() const { return devicePixelRatio; }
 
@@ -67,6 +72,35 @@ public:
     std::function<void()> Changed = [] {};
 
 private:
+    // The image's pixels for writing, kept while the image is the
+    // surface's alone, so that a shape does not ask the image whether it
+    // is shared. Copying the surface or its image starts the sharing and
+    // forgets them.
+    class WritablePixels
+    {
+    public:
+        WritablePixels() = default;
+        // Both sides of a copy share the image from then on.
+        WritablePixels(const WritablePixels& other) { other.Forget(); }
+        WritablePixels& operator=(const WritablePixels& other)
+        {
+            other.Forget();
+            Forget();
+            return *this;
+        }
+        void Forget() const { pixels = nullptr; }
+        // bits() detaches a shared image first.
+        QRgb* Of(QImage& image)
+        {
+            if (!pixels)
+                pixels = reinterpret_cast<QRgb*>(image.bits());
+            return pixels;
+        }
+
+    private:
+        mutable QRgb* pixels = nullptr;
+    };
+
     // Lays the shape down in the pen's and the fill's colours.
     void Paint(const ShapeStamps::Shape& shape);
 
@@ -75,6 +109,7 @@ private:
     // layout, also where a fractional ratio leaves part of a pixel over.
     QSizeF area;
     QImage image;
+    WritablePixels writable;
     qreal devicePixelRatio;
     float scaleWidth;
     float scaleHeight;
@@ -82,8 +117,9 @@ private:
     double pixelsPerUnitY;
     Color backColor;
     int penWidth = 1;
-    Color penColor = Black;
-    Color fillColor = Black;
+    // The pen's and the fill's colours as the image holds them.
+    QRgb pen;
+    QRgb fill;
 
     // What the painter did for a shape is remembered, so the same shape
     // again, a stone taken off where it was put down or the grid drawn back

@@ -182,7 +182,8 @@ void RegisterRace(const std::string& name, const std::vector<Search>& searches)
         std::vector<std::int16_t> ys;
         std::vector<Intersection> group;
         auto listGroup = [&](const Search& s) {
-            const int passes = ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
+            const int passes =
+                ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {}).Passes;
             return Found{xs.size(), passes};
         };
         auto flood = [&](const Search& s) {
@@ -370,7 +371,7 @@ std::vector<Search> SearchesOfComputerAnswer(std::shared_ptr<Table> table)
     std::vector<std::int16_t> xs;
     std::vector<std::int16_t> ys;
     for (const Search& s : searches)
-        passes += ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {});
+        passes += ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {}).Passes;
     if (passes != table->desktop.Yields)
         qFatal("the searches of the computer's answer were not all recorded");
     return searches;

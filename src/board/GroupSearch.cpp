@@ -32,6 +32,7 @@ public:
         if (!OnBoard(start.Col, start.Row))
             return;
         marks.At(start.Col, start.Row) = PointMarks::Listed;
+        startEmpty = ProbeColorAt(board, start.Col, start.Row) == board.BackColor();
         // In the first pass every neighbour of the start point joins.
         Offer(start.Col - 1, start.Row, thisPass);
         Offer(start.Col, start.Row - 1, thisPass);
@@ -39,6 +40,10 @@ public:
         Offer(start.Col, start.Row + 1, thisPass);
         std::sort(thisPass.begin(), thisPass.end());
     }
+
+    // Whether a point read beside the group showed the background. An
+    // empty start point is beside the others, if there are any.
+    bool LibertyMet() const { return libertyMet || (startEmpty && xs.size() > 1); }
 
     // One pass; false when it added nothing.
     bool Pass()
@@ -80,7 +85,9 @@ private:
         PointMarks::Mark& mark = marks.At(col, row);
         if (mark != PointMarks::Unseen)
             return false;
-        const bool ofColor = ProbeColorAt(board, col, row) == color;
+        const Color shown = ProbeColorAt(board, col, row);
+        libertyMet |= shown == board.BackColor();
+        const bool ofColor = shown == color;
         mark = ofColor ? PointMarks::Candidate : PointMarks::OtherColor;
         return ofColor;
     }
@@ -116,6 +123,8 @@ private:
     std::vector<std::int16_t>& xs;
     std::vector<std::int16_t>& ys;
     PointMarks marks;
+    bool libertyMet = false;
+    bool startEmpty = false;
     std::vector<ScanKey> thisPass;
     std::vector<ScanKey> laterInPass;
     std::vector<ScanKey> leftForNext;
@@ -124,9 +133,9 @@ private:
 
 } // namespace
 
-int ListGroup(const Surface& board, int cols, int rows, Intersection start, Color color,
-              std::vector<std::int16_t>& xs, std::vector<std::int16_t>& ys,
-              const std::function<void()>& startPass)
+GroupFound ListGroup(const Surface& board, int cols, int rows, Intersection start, Color color,
+                     std::vector<std::int16_t>& xs, std::vector<std::int16_t>& ys,
+                     const std::function<void()>& startPass)
 {
     GroupGrower grower(board, cols, rows, start, color, xs, ys);
     int passes = 0;
@@ -136,5 +145,5 @@ int ListGroup(const Surface& board, int cols, int rows, Intersection start, Colo
         ++passes;
         added = grower.Pass();
     }
-    return passes;
+    return {passes, grower.LibertyMet()};
 }

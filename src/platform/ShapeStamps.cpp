@@ -53,6 +53,66 @@ ShapeStamps::ShapeStamps(QSize imageSize, double pixelsPerUnitX, double pixelsPe
     Forget();
 }
 
+// Shapes on the image are placed by the point they lie at (a line's
+// middle, a round shape's centre), column after column, PlacesPerPoint to
+// a point: the disc and the two arms of a cleared point sit side by side,
+// and a removal that walks its group down a column reads on through the
+// table. Beyond the image, where a board larger than the window has its
+// points, a hash spreads them.
+inline std::size_t ShapeStamps::Home(const Shape& shape) const
+{
+    const bool line = shape.Is == Shape::Line;
+    const float x = line ? (shape.X1 + shape.X2) / 2 : shape.X1;
+    const float y = line ? (shape.Y1 + shape.Y2) / 2 : shape.Y1;
+    // Rounded to the nearest point; the test keeps out NaN too.
+    const float col = x + 0.5f;
+    const float row = y + 0.5f;
+    if (col >= 0 && col < float(pointsAcross) && row >= 0 && row < float(pointsDown))
+        return (std::size_t(int(col)) * pointsDown + std::size_t(int(row))) * PlacesPerPoint;
+    return Mix(Mix(0, std::bit_cast<std::uint32_t>(x)), std::bit_cast<std::uint32_t>(y));
+}
+
+// The place that holds the shape, or the unused one where it belongs.
+inline std::size_t ShapeStamps::PlaceOf(const Shape& shape) const
+{
+    const std::size_t mask = table.size() - 1;
+    std::size_t place = Home(shape) & mask;
+    // A point's places span two cache lines. The arms drawn back around a
+    // cleared point follow its disc, so the second line is fetched while
+    // the disc is laid down.
+    __builtin_prefetch(&table[(place + PlacesPerPoint / 2) & mask]);
+    while (table[place].Pattern != Unused && !Same(table[place].Key, shape))
+        place = (place + 1) & mask;
+    return place;
+}
+
+// The entry of the shape, recorded if it is new.
+inline const ShapeStamps::Entry& ShapeStamps::Find(const Shape& shape)
+{
+    const std::size_t place = PlaceOf(shape);
+    if (table[place].Pattern != Unused) [[likely]]
+        return table[place];
+    return Add(shape, place);
+}
+
+// Records a new shape at its place.
+const ShapeStamps::Entry& ShapeStamps::Add(const Shape& shape, std::size_t place)
+{
+    if (entries >= MaxStamps) {
+        Forget();
+        place = PlaceOf(shape);
+    }
+    table[place].Key = shape;
+    Record(table[place]);
+    ++entries;
+    // At most half the places taken keeps the probes short.
+    if (2 * entries > table.size()) {
+        Rehash();
+        place = PlaceOf(shape);
+    }
+    return table[place];
+}
+
 void ShapeStamps::LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside)
 {
     const Entry& entry = Find(shape);
@@ -69,60 +129,6 @@ void ShapeStamps::LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb i
     };
     layDown(outline, OutlinePairs);
     layDown(inside, InsidePairs);
-}
-
-// The entry of the shape, recorded if it is new.
-const ShapeStamps::Entry& ShapeStamps::Find(const Shape& shape)
-{
-    std::size_t place = PlaceOf(shape);
-    if (table[place].Pattern == Unused) {
-        if (entries >= MaxStamps) {
-            Forget();
-            place = PlaceOf(shape);
-        }
-        table[place].Key = shape;
-        Record(table[place]);
-        ++entries;
-        // At most half the places taken keeps the probes short.
-        if (2 * entries > table.size()) {
-            Rehash();
-            place = PlaceOf(shape);
-        }
-    }
-    return table[place];
-}
-
-// The place that holds the shape, or the unused one where it belongs.
-std::size_t ShapeStamps::PlaceOf(const Shape& shape) const
-{
-    const std::size_t mask = table.size() - 1;
-    std::size_t place = Home(shape) & mask;
-    // A point's places span two cache lines. The arms drawn back around a
-    // cleared point follow its disc, so the second line is fetched while
-    // the disc is laid down.
-    __builtin_prefetch(&table[(place + PlacesPerPoint / 2) & mask]);
-    while (table[place].Pattern != Unused && !Same(table[place].Key, shape))
-        place = (place + 1) & mask;
-    return place;
-}
-
-// Shapes on the image are placed by the point they lie at (a line's
-// middle, a round shape's centre), column after column, PlacesPerPoint to
-// a point: the disc and the two arms of a cleared point sit side by side,
-// and a removal that walks its group down a column reads on through the
-// table. Beyond the image, where a board larger than the window has its
-// points, a hash spreads them.
-std::size_t ShapeStamps::Home(const Shape& shape) const
-{
-    const bool line = shape.Is == Shape::Line;
-    const float x = line ? (shape.X1 + shape.X2) / 2 : shape.X1;
-    const float y = line ? (shape.Y1 + shape.Y2) / 2 : shape.Y1;
-    // Rounded to the nearest point; the test keeps out NaN too.
-    const float col = x + 0.5f;
-    const float row = y + 0.5f;
-    if (col >= 0 && col < float(pointsAcross) && row >= 0 && row < float(pointsDown))
-        return (std::size_t(int(col)) * pointsDown + std::size_t(int(row))) * PlacesPerPoint;
-    return Mix(Mix(0, std::bit_cast<std::uint32_t>(x)), std::bit_cast<std::uint32_t>(y));
 }
 
 void ShapeStamps::Rehash()

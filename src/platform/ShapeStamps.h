@@ -74,6 +74,7 @@ private:
     };
 
     const Entry& Find(const Shape& shape);
+    const Entry& Add(const Shape& shape, std::size_t place);
     std::size_t Home(const Shape& shape) const;
     std::size_t PlaceOf(const Shape& shape) const;
     void Rehash();

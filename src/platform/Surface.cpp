@@ -1,17 +1,8 @@
 #include "Surface.h"
 
-#include <QColor>
-
 #include <cmath>
 
 namespace {
-
-QColor ToQColor(Color color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-QRgb ToQRgb(Color color) { return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 // The whole device pixels that cover an area.
 QSize Covering(QSizeF area)
@@ -31,7 +22,7 @@ Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
     SetScale(size.width(), size.height());
     SetPenColor(Black);
     SetFillColor(Black);
-    image.fill(ToQColor(backColor));
+    image.fill(ToQRgb(backColor));
 }
 
 void Surface::SetScale(float width, float height)
@@ -46,13 +37,11 @@ void Surface::SetScale(float width, float height)
 
 void Surface::Clear()
 {
-    image.fill(ToQColor(backColor));
+    image.fill(ToQRgb(backColor));
     Changed();
 }
 
 void Surface::SetPenWidth(int pixels) { penWidth = pixels; }
-void Surface::SetPenColor(Color color) { pen = ToQRgb(color); }
-void Surface::SetFillColor(Color color) { fill = ToQRgb(color); }
 
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {

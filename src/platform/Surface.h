@@ -30,8 +30,8 @@ public:
     void Clear();
 
     void SetPenWidth(int pixels);
-    void SetPenColor(Color color);
-    void SetFillColor(Color color);
+    void SetPenColor(Color color) { pen = ToQRgb(color); }
+    void SetFillColor(Color color) { fill = ToQRgb(color); }
 
     void DrawLine(float x1, float y1, float x2, float y2);
     // A circle of the board's geometry: an ellipse in pixels when the two
@@ -72,6 +72,11 @@ public:
     std::function<void()> Changed = [] {};
 
 private:
+    static QRgb ToQRgb(Color color)
+    {
+        return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    }
+
     // The image's pixels for writing, kept while the image is the
     // surface's alone, so that a shape does not ask the image whether it
     // is shared. Copying the surface or its image starts the sharing and

@@ -59,7 +59,8 @@ public:
                 float(position.y() * devicePixelRatio / pixelsPerUnitY)};
     }
 
-    // A copy of the image shares its pixels with the surface's.
+    // A copy of the image would share the pixels the surface writes to:
+    // the next drawing asks the image for them again, which detaches it.
     const QImage& Image() const
     {
         writable.Forget();

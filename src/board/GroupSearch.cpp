@@ -78,6 +78,8 @@ private:
     // Whether a neighbour of a listed point becomes a candidate: it lies on
     // the board, shows the colour and was not met before. Each point is
     // read once, and the first pass it is queued for is the one it joins.
+    // An empty one is a liberty; beyond the edge nothing is read, so
+    // nothing there is a liberty, whatever it shows.
     bool Admit(int col, int row)
     {
         if (!OnBoard(col, row))

@@ -163,8 +163,10 @@ void ShapeStamps::Record(Entry& entry)
     PaintMarks(entry.Key);
     const std::int32_t pixelsPerLine = std::int32_t(scratch.bytesPerLine() / sizeof(QRgb));
     QRgb* const marks = reinterpret_cast<QRgb*>(scratch.bits());
-    recordedOutline.clear();
-    recordedInside.clear();
+    for (std::vector<std::int32_t>& part : recorded)
+        part.clear();
+    // The stores count from the first pixel covered.
+    bool covered = false;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* const line = marks + y * pixelsPerLine;
         for (int x = box.left(); x <= box.right();) {
@@ -173,39 +175,32 @@ void ShapeStamps::Record(Entry& entry)
             while (end <= box.right() && line[end] == mark)
                 ++end;
             if (mark != Blank) {
-                const Run run{y * pixelsPerLine + x, end - x};
-                (mark == OutlineMark ? recordedOutline : recordedInside).push_back(run);
+                if (!covered) {
+                    entry.Pixel = y * pixelsPerLine + x;
+                    covered = true;
+                }
+                AddStores(mark == OutlineMark ? OutlinePairs : InsidePairs,
+                          y * pixelsPerLine + x - entry.Pixel, end - x);
                 std::fill(line + x, line + end, Blank);
             }
             x = end;
         }
     }
-    if (recordedOutline.empty() && recordedInside.empty())
-        return;
-    entry.Pixel = (recordedOutline.empty() ? recordedInside : recordedOutline).front().Offset;
-    AddStores(OutlinePairs, recordedOutline, entry.Pixel);
-    AddStores(InsidePairs, recordedInside, entry.Pixel);
-    entry.Pattern = PatternOf();
+    if (covered)
+        entry.Pattern = PatternOf();
 }
 
-// The stores that cover the runs, from the pixel, in the part for pairs
-// and the one after it for singles.
-void ShapeStamps::AddStores(Part pairs, const std::vector<Run>& runs, std::int32_t pixel)
+// The stores that cover a run of pixels, in the part for pairs or, for a
+// run of one, the part after it for singles.
+void ShapeStamps::AddStores(Part pairs, std::int32_t offset, std::int32_t length)
 {
-    std::vector<std::int32_t>& pairStores = recorded[pairs];
-    std::vector<std::int32_t>& singleStores = recorded[pairs + 1];
-    pairStores.clear();
-    singleStores.clear();
-    for (const Run& run : runs) {
-        const std::int32_t offset = run.Offset - pixel;
-        if (run.Length == 1) {
-            singleStores.push_back(offset);
-            continue;
-        }
-        for (std::int32_t at = 0; at + 2 < run.Length; at += 2)
-            pairStores.push_back(offset + at);
-        pairStores.push_back(offset + run.Length - 2);
+    if (length == 1) {
+        recorded[pairs + 1].push_back(offset);
+        return;
     }
+    for (std::int32_t at = 0; at + 2 < length; at += 2)
+        recorded[pairs].push_back(offset + at);
+    recorded[pairs].push_back(offset + length - 2);
 }
 
 // The pattern of the stores just recorded, shared with the shapes that had

@@ -41,13 +41,6 @@ public:
     void LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside);
 
 private:
-    // A stretch of one row of pixels.
-    struct Run
-    {
-        std::int32_t Offset;
-        std::int32_t Length;
-    };
-
     // The pixels of one colour are laid down as stores of two pixels and
     // of one. A run of odd length ends on a pair that overlaps the one
     // before it, so only runs of a single pixel take a single store.
@@ -80,7 +73,7 @@ private:
     void Rehash();
     void Forget();
     void Record(Entry& entry);
-    void AddStores(Part pairs, const std::vector<Run>& runs, std::int32_t pixel);
+    void AddStores(Part pairs, std::int32_t offset, std::int32_t length);
     std::uint32_t PatternOf();
     void PaintMarks(const Shape& shape);
     QPointF Device(float x, float y) const
@@ -106,8 +99,6 @@ private:
     std::vector<std::int32_t> patternStores;
     // Patterns by a hash of their stores, to find one met before.
     std::unordered_multimap<std::size_t, std::uint32_t> patternsByStores;
-    std::vector<Run> recordedOutline;
-    std::vector<Run> recordedInside;
     // The stores of the shape just recorded, its parts apart.
     std::array<std::vector<std::int32_t>, Parts> recorded;
     QImage scratch;

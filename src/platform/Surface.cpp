@@ -12,11 +12,12 @@ QSize Covering(QSizeF area)
 
 } // namespace
 
-Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio)
+Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio, std::size_t stamps)
     : layoutSize(size)
     , area(QSizeF(size) * devicePixelRatio)
     , image(Covering(area), QImage::Format_RGB32)
     , devicePixelRatio(devicePixelRatio)
+    , stampCapacity(stamps)
     , backColor(backColor)
 {
     SetScale(size.width(), size.height());
@@ -31,8 +32,11 @@ void Surface::SetScale(float width, float height)
     scaleHeight = height;
     pixelsPerUnitX = area.width() / double(width);
     pixelsPerUnitY = area.height() / double(height);
-    stamps = std::make_shared<ShapeStamps>(image.size(), pixelsPerUnitX, pixelsPerUnitY,
-                                           devicePixelRatio);
+    shapes = ShapePainter(pixelsPerUnitX, pixelsPerUnitY, devicePixelRatio);
+    stamps.reset();
+    if (stampCapacity > 0)
+        stamps = std::make_shared<StampCache>(shapes, image.size(), image.bytesPerLine(),
+                                              stampCapacity);
 }
 
 void Surface::Clear()
@@ -41,27 +45,27 @@ void Surface::Clear()
     Changed();
 }
 
-void Surface::SetPenWidth(int pixels) { penWidth = pixels; }
-
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
     const bool point = x1 == x2 && y1 == y2;
-    using Shape = ShapeStamps::Shape;
     Paint({point ? Shape::Point : Shape::Line, penWidth, x1, y1, x2, y2});
 }
 
 void Surface::DrawCircle(float x, float y, float radius)
 {
-    Paint({ShapeStamps::Shape::Circle, penWidth, x, y, radius, radius});
+    Paint({Shape::Circle, penWidth, x, y, radius, radius});
 }
 
 void Surface::DrawRoundDot(float x, float y, float radius)
 {
-    Paint({ShapeStamps::Shape::RoundDot, penWidth, x, y, radius, radius});
+    Paint({Shape::RoundDot, penWidth, x, y, radius, radius});
 }
 
-void Surface::Paint(const ShapeStamps::Shape& shape)
+void Surface::Paint(const Shape& shape)
 {
-    stamps->LayDown(shape, writable.Of(image), pen, fill);
+    if (stamps)
+        stamps->LayDown(shape, writable.Of(image), pen, fill);
+    else
+        shapes.Paint(image, shape, pen, fill);
     Changed();
 }

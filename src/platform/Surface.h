@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Color.h"
-#include "ShapeStamps.h"
+#include "Shape.h"
+#include "ShapePainter.h"
+#include "StampCache.h"
 
 #include <QImage>
 #include <QSize>
@@ -16,11 +18,15 @@
 class Surface
 {
 public:
+    // How many shapes the stamps remember: a bound on the memory for boards
+    // far larger than the window. None paints every shape straight through
+    // the painter, the stamps' reference.
+    static constexpr std::size_t DefaultStamps = 1 << 16;
+
     // size is in layout pixels; the image holds size * devicePixelRatio
     // pixels, rounded up, and the pen keeps its width in layout pixels.
-    Surface(QSize size, Color backColor, qreal devicePixelRatio = 1);
-    Surface(const Surface&) = default;
-    Surface& operator=(const Surface&) = default;
+    Surface(QSize size, Color backColor, qreal devicePixelRatio = 1,
+            std::size_t stamps = DefaultStamps);
 
     void SetScale(float width, float height);
     float ScaleWidth() const { return scaleWidth; }
@@ -29,7 +35,7 @@ public:
     Color BackColor() const { return backColor; }
     void Clear();
 
-    void SetPenWidth(int pixels);
+    void SetPenWidth(int pixels) { penWidth = pixels; }
     void SetPenColor(Color color) { pen = ToQRgb(color); }
     void SetFillColor(Color color) { fill = ToQRgb(color); }
 
@@ -59,9 +65,8 @@ public:
                 float(position.y() * devicePixelRatio / pixelsPerUnitY)};
     }
 
-    // A copy of the image would share the pixels the surface writes to:
-    // the next drawing asks the image for them again, which detaches it.
-    const QImage& Image() const
+    // The image as it is now: later drawing leaves this copy as it is.
+    QImage Image() const
     {
         writable.Forget();
         return image;
@@ -108,7 +113,7 @@ private:
     };
 
     // Lays the shape down in the pen's and the fill's colours.
-    void Paint(const ShapeStamps::Shape& shape);
+    void Paint(const Shape& shape);
 
     QSize layoutSize;
     // The area in device pixels, unrounded: the scale spans exactly the
@@ -117,6 +122,7 @@ private:
     QImage image;
     WritablePixels writable;
     qreal devicePixelRatio;
+    std::size_t stampCapacity;
     float scaleWidth;
     float scaleHeight;
     double pixelsPerUnitX;
@@ -126,9 +132,7 @@ private:
     // The pen's and the fill's colours as the image holds them.
     QRgb pen;
     QRgb fill;
-
-    // What the painter did for a shape is remembered, so the same shape
-    // again, a stone taken off where it was put down or the grid drawn back
-    // around it, costs a copy.
-    std::shared_ptr<ShapeStamps> stamps;
+    ShapePainter shapes{1, 1, 1};
+    // Shared by copies, which draw at the same scale on an image alike.
+    std::shared_ptr<StampCache> stamps;
 };

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+// A stamp lays its pixels down as stores of two pixels and of one, outline
+// and inside apart. A run of odd length ends on a pair that overlaps the
+// one before it, so only runs of a single pixel take a single store.
+// Shapes are small: stores of a fixed width cost a fraction of filling
+// runs of varying length.
+enum StoreList { OutlinePairs, OutlineSingles, InsidePairs, InsideSingles, StoreLists };
+
+// Each list holds offsets from the stamp's first pixel.
+using Stores = std::array<std::vector<std::int32_t>, StoreLists>;
+
+// Stores kept once for all the shapes that cover pixels alike from their
+// first: every stone of a scale, every arm of one length. A large removal
+// then reads a few patterns over and over rather than one for each shape.
+class PatternPool
+{
+public:
+    // Where a pattern's stores start among all patterns', and where each
+    // of its lists ends, counted from that start.
+    struct Pattern
+    {
+        std::uint32_t First;
+        std::array<std::uint32_t, StoreLists> Ends;
+    };
+
+    // The pattern of a shape that covers no pixel.
+    static constexpr std::uint32_t NoPixels = 0;
+
+    PatternPool() { Clear(); }
+
+    // The pattern with these stores, added if it is new.
+    std::uint32_t Share(const Stores& stores);
+    void Clear();
+
+    const Pattern& At(std::uint32_t pattern) const { return patterns[pattern]; }
+    const std::int32_t* StoresOf(const Pattern& pattern) const
+    {
+        return offsets.data() + pattern.First;
+    }
+
+private:
+    bool Holds(const Pattern& pattern, const Stores& stores) const;
+
+    std::vector<Pattern> patterns;
+    std::vector<std::int32_t> offsets;
+    // Patterns by a hash of their stores.
+    std::unordered_multimap<std::uint64_t, std::uint32_t> byStores;
+};

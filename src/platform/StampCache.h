@@ -1,0 +1,61 @@
+#pragma once
+
+#include "PatternPool.h"
+#include "ShapePainter.h"
+#include "StampRecorder.h"
+#include "StampTable.h"
+
+#include <cstring>
+
+// The pixels the painter covers for a shape, its outline apart from its
+// inside, depend only on the shape, the pen's width and the scale, never on
+// the colours or on what lies beneath. So the painter paints a shape once,
+// and after that a stamp of its work is laid down in the colours of the
+// moment: a stone taken off where it was put down, or the grid drawn back
+// around it, costs a copy.
+//
+// The parts: the recorder turns a new shape into stores of pixels, the
+// pool keeps each pattern of stores once, and the table finds a shape's
+// pattern and the pixel where it starts.
+class StampCache
+{
+public:
+    // For an image of the size and row stride given, painted by shapes; at
+    // capacity every stamp is forgotten and recorded anew.
+    StampCache(const ShapePainter& shapes, QSize size, qsizetype bytesPerLine,
+               std::size_t capacity);
+
+    // Lays the shape down on the image's pixels, its outline and its inside
+    // in their colours.
+    void LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside)
+    {
+        const StampTable::Entry* known = table.Find(shape);
+        const StampTable::Entry& entry = known ? *known : Record(shape);
+        const PatternPool::Pattern& pattern = patterns.At(entry.Pattern);
+        const std::int32_t* const stores = patterns.StoresOf(pattern);
+        QRgb* const first = pixels + entry.Pixel;
+        Store(first, stores, 0, pattern.Ends[OutlinePairs], pattern.Ends[OutlineSingles], outline);
+        Store(first, stores, pattern.Ends[OutlineSingles], pattern.Ends[InsidePairs],
+              pattern.Ends[InsideSingles], inside);
+    }
+
+private:
+    const StampTable::Entry& Record(const Shape& shape);
+
+    // The pairs from begin up to singles, then the single pixels up to end.
+    static void Store(QRgb* first, const std::int32_t* stores, std::uint32_t begin,
+                      std::uint32_t singles, std::uint32_t end, QRgb color)
+    {
+        const std::uint64_t pair = std::uint64_t(color) << 32 | color;
+        for (std::uint32_t i = begin; i != singles; ++i)
+            std::memcpy(first + stores[i], &pair, sizeof pair);
+        for (std::uint32_t i = singles; i != end; ++i)
+            first[stores[i]] = color;
+    }
+
+    StampTable table;
+    PatternPool patterns;
+    StampRecorder recorder;
+    // The stores of the shape being recorded.
+    Stores recorded;
+};

@@ -1,0 +1,79 @@
+#include "StampRecorder.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr QRgb Blank = 0xFF000000;
+constexpr QRgb InsideMark = 0xFF000001;
+constexpr QRgb OutlineMark = 0xFF000002;
+
+} // namespace
+
+StampRecorder::StampRecorder(const ShapePainter& shapes, QSize size, qsizetype bytesPerLine)
+    : shapes(shapes), size(size), pixelsPerLine(bytesPerLine / qsizetype(sizeof(QRgb)))
+{
+}
+
+std::optional<std::int32_t> StampRecorder::Record(const Shape& shape, Stores& stores)
+{
+    const QRect box = shapes.Reach(shape) & QRect(QPoint(0, 0), size);
+    if (box.isEmpty())
+        return std::nullopt;
+    if (scratch.isNull()) {
+        pixels.assign(std::size_t(pixelsPerLine) * size.height(), Blank);
+        scratch = QImage(reinterpret_cast<uchar*>(pixels.data()), size.width(), size.height(),
+                         pixelsPerLine * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
+    }
+    PaintMarks(shape);
+    for (std::vector<std::int32_t>& list : stores)
+        list.clear();
+    std::optional<std::int32_t> first;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        QRgb* const line = pixels.data() + y * pixelsPerLine;
+        for (int x = box.left(); x <= box.right();) {
+            const QRgb mark = line[x];
+            int end = x + 1;
+            while (end <= box.right() && line[end] == mark)
+                ++end;
+            if (mark != Blank) {
+                const auto at = std::int32_t(y * pixelsPerLine + x);
+                if (!first)
+                    first = at;
+                const bool outline = mark == OutlineMark;
+                AddStores(stores[outline ? OutlinePairs : InsidePairs],
+                          stores[outline ? OutlineSingles : InsideSingles], at - *first, end - x);
+                std::fill(line + x, line + end, Blank);
+            }
+            x = end;
+        }
+    }
+    return first;
+}
+
+void StampRecorder::PaintMarks(const Shape& shape)
+{
+    if (!painter) {
+        painter = std::make_unique<QPainter>(&scratch);
+        ShapePainter::Prepare(*painter);
+        painter->setBrush(QColor::fromRgb(InsideMark));
+    }
+    if (shapes.PenPixels(shape) != penPixels) {
+        painter->setPen(shapes.PenFor(shape, OutlineMark));
+        penPixels = shapes.PenPixels(shape);
+    }
+    shapes.Trace(*painter, shape);
+}
+
+void StampRecorder::AddStores(std::vector<std::int32_t>& pairs,
+                              std::vector<std::int32_t>& singles, std::int32_t offset,
+                              std::int32_t length)
+{
+    if (length == 1) {
+        singles.push_back(offset);
+        return;
+    }
+    for (std::int32_t at = 0; at + 2 < length; at += 2)
+        pairs.push_back(offset + at);
+    pairs.push_back(offset + length - 2);
+}

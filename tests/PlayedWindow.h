@@ -56,8 +56,9 @@ struct ScriptedPlatform : Platform
 // The real window with scripted prompts, played by mouse releases.
 struct PlayedWindow
 {
-    explicit PlayedWindow(std::initializer_list<std::optional<QString>> answers)
-        : window(desktop)
+    explicit PlayedWindow(std::initializer_list<std::optional<QString>> answers,
+                          std::size_t stamps = Surface::DefaultStamps)
+        : window(desktop, qGuiApp->devicePixelRatio(), stamps)
     {
         desktop.Answers = answers;
         window.Load();

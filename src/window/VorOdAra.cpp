@@ -18,8 +18,8 @@ const QString IconFile = QStringLiteral(":/vorodara.png");
 
 } // namespace
 
-VorOdAra::VorOdAra(Platform& desktop, qreal devicePixelRatio)
-    : board(DrawingAreaSize, WindowBackColor, devicePixelRatio)
+VorOdAra::VorOdAra(Platform& desktop, qreal devicePixelRatio, std::size_t stamps)
+    : board(DrawingAreaSize, WindowBackColor, devicePixelRatio, stamps)
     , game(board, desktop)
     , view(new BoardView(board, this))
 {

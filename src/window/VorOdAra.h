@@ -13,8 +13,10 @@ class Platform;
 class VorOdAra : public QMainWindow
 {
 public:
-    // The board is drawn at the device pixel ratio, by default the screen's.
-    explicit VorOdAra(Platform& desktop, qreal devicePixelRatio = qGuiApp->devicePixelRatio());
+    // The board is drawn at the device pixel ratio, by default the screen's,
+    // with as many stamps as the surface remembers.
+    explicit VorOdAra(Platform& desktop, qreal devicePixelRatio = qGuiApp->devicePixelRatio(),
+                      std::size_t stamps = Surface::DefaultStamps);
 
     // Start-up: asks the window size, shows the window and starts a game.
     // False when the first prompt was cancelled; the window stays hidden.

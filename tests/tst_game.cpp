@@ -143,6 +143,21 @@ private slots:
         QCOMPARE(played.desktop.Beeps, 0);
     }
 
+    // Neither an image the surface handed out nor a copy of the surface
+    // changes when the other is drawn on.
+    void handedOutImagesAndCopiesStayApart()
+    {
+        PlayedWindow played({"1919", "0909", "2"});
+        Surface copy = played.window.Board();
+        played.Release(5, 5);
+        const QImage before = played.window.Board().Image();
+        const QImage kept = before.copy();
+        played.Release(7, 7);
+        copy.DrawCircle(3, 3, StoneRadius);
+        QVERIFY(before == kept && played.Probe(3, 3) == Background);
+        QCOMPARE(ProbeColorAt(copy, 5, 5), Background);
+    }
+
     // On a full board the computer's turn still ends, with a beep and black
     // to move; its numbers fall in thirds alike, and never on 1.
     void theComputerWithoutAPointToPlay()

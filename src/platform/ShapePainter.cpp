@@ -12,27 +12,23 @@ ShapePainter::ShapePainter(double pixelsPerUnitX, double pixelsPerUnitY, qreal d
 {
 }
 
-void ShapePainter::Paint(QImage& image, const Shape& shape, QRgb outline, QRgb inside) const
+void ShapePainter::Paint(QPainter& painter, const Shape& shape, QRgb outline, QRgb inside) const
 {
-    QPainter painter(&image);
-    Prepare(painter);
-    painter.setPen(PenFor(shape, outline));
-    painter.setBrush(QColor::fromRgb(inside));
+    // What lies beneath never shows through; nothing is antialiased, as a
+    // new painter has it.
+    if (painter.compositionMode() != QPainter::CompositionMode_Source)
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const qreal penPixels = shape.PenWidth * devicePixelRatio;
+    const QPen& pen = painter.pen();
+    if (pen.color().rgb() != outline || pen.widthF() != penPixels || !pen.isCosmetic()) {
+        QPen cosmetic(QColor::fromRgb(outline), penPixels);
+        cosmetic.setCosmetic(true);
+        painter.setPen(cosmetic);
+    }
+    const QBrush& brush = painter.brush();
+    if (brush.style() != Qt::SolidPattern || brush.color().rgb() != inside)
+        painter.setBrush(QColor::fromRgb(inside));
     Trace(painter, shape);
-}
-
-// What lies beneath never shows through.
-void ShapePainter::Prepare(QPainter& painter)
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-}
-
-QPen ShapePainter::PenFor(const Shape& shape, QRgb outline) const
-{
-    QPen pen(QColor::fromRgb(outline), PenPixels(shape));
-    pen.setCosmetic(true);
-    return pen;
 }
 
 // Lines are mapped to device pixels here rather than by the painter: with
@@ -67,18 +63,17 @@ void ShapePainter::Trace(QPainter& painter, const Shape& shape) const
 }
 
 // The pen reaches half its width beyond the outline; twice that is ample.
-QRect ShapePainter::Reach(const Shape& shape) const
+QRectF ShapePainter::Reach(const Shape& shape) const
 {
     const qreal margin = shape.PenWidth * devicePixelRatio + 2;
-    QRectF reach;
-    if (shape.Is == Shape::Line || shape.Is == Shape::Point) {
-        reach = QRectF(Device(shape.X1, shape.Y1), Device(shape.X2, shape.Y2)).normalized();
-    } else {
-        // A round dot's radius is no larger than a circle's of the same size.
-        const qreal radius = std::abs(shape.X2);
-        const QPointF centre = Device(shape.X1, shape.Y1);
-        reach = QRectF(centre, centre).adjusted(-radius * pixelsPerUnitX, -radius * pixelsPerUnitY,
-                                                radius * pixelsPerUnitX, radius * pixelsPerUnitY);
-    }
-    return reach.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    const bool line = shape.Is == Shape::Line || shape.Is == Shape::Point;
+    // A round dot's radius is no larger than a circle's of the same size.
+    const qreal radiusX = line ? 0 : std::abs(shape.X2) * pixelsPerUnitX;
+    const qreal radiusY = line ? 0 : std::abs(shape.X2) * pixelsPerUnitY;
+    const QPointF from = Device(shape.X1, shape.Y1);
+    const QPointF to = line ? Device(shape.X2, shape.Y2) : from;
+    return QRectF(QPointF(std::min(from.x(), to.x()) - radiusX - margin,
+                          std::min(from.y(), to.y()) - radiusY - margin),
+                  QPointF(std::max(from.x(), to.x()) + radiusX + margin,
+                          std::max(from.y(), to.y()) + radiusY + margin));
 }

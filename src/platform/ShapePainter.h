@@ -14,19 +14,14 @@ class ShapePainter
 public:
     ShapePainter(double pixelsPerUnitX, double pixelsPerUnitY, qreal devicePixelRatio);
 
-    // Paints the shape onto the image, its outline and its inside in their
-    // colours.
-    void Paint(QImage& image, const Shape& shape, QRgb outline, QRgb inside) const;
-
-    // For a painter kept open: its settings, the pen for a shape, and the
-    // shape drawn with the pen and brush it has.
-    static void Prepare(QPainter& painter);
-    qreal PenPixels(const Shape& shape) const { return shape.PenWidth * devicePixelRatio; }
-    QPen PenFor(const Shape& shape, QRgb outline) const;
-    void Trace(QPainter& painter, const Shape& shape) const;
+    // Paints the shape, its outline and its inside in their colours, with a
+    // painter kept open from one shape to the next: opening a painter costs
+    // more than painting a short line. Its pen and brush change only where
+    // they differ from the shape's.
+    void Paint(QPainter& painter, const Shape& shape, QRgb outline, QRgb inside) const;
 
     // The device pixels the shape may touch.
-    QRect Reach(const Shape& shape) const;
+    QRectF Reach(const Shape& shape) const;
 
     // The board units that a span of device pixels covers.
     QSizeF UnitsOf(QSize pixels) const
@@ -35,6 +30,7 @@ public:
     }
 
 private:
+    void Trace(QPainter& painter, const Shape& shape) const;
     QPointF Device(float x, float y) const { return {x * pixelsPerUnitX, y * pixelsPerUnitY}; }
 
     double pixelsPerUnitX;

@@ -17,7 +17,7 @@ StampRecorder::StampRecorder(const ShapePainter& shapes, QSize size, qsizetype b
 
 std::optional<std::int32_t> StampRecorder::Record(const Shape& shape, Stores& stores)
 {
-    const QRect box = shapes.Reach(shape) & QRect(QPoint(0, 0), size);
+    const QRect box = shapes.Reach(shape).toAlignedRect() & QRect(QPoint(0, 0), size);
     if (box.isEmpty())
         return std::nullopt;
     if (scratch.isNull()) {
@@ -53,16 +53,9 @@ std::optional<std::int32_t> StampRecorder::Record(const Shape& shape, Stores& st
 
 void StampRecorder::PaintMarks(const Shape& shape)
 {
-    if (!painter) {
+    if (!painter)
         painter = std::make_unique<QPainter>(&scratch);
-        ShapePainter::Prepare(*painter);
-        painter->setBrush(QColor::fromRgb(InsideMark));
-    }
-    if (shapes.PenPixels(shape) != penPixels) {
-        painter->setPen(shapes.PenFor(shape, OutlineMark));
-        penPixels = shapes.PenPixels(shape);
-    }
-    shapes.Trace(*painter, shape);
+    shapes.Paint(*painter, shape, OutlineMark, InsideMark);
 }
 
 void StampRecorder::AddStores(std::vector<std::int32_t>& pairs,

@@ -37,5 +37,4 @@ private:
     // than painting a short line, and the grid drawn back around a large
     // capture is thousands of new lines at once.
     std::unique_ptr<QPainter> painter;
-    qreal penPixels = -1;
 };

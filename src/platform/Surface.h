@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Color.h"
+#include "OpenImage.h"
 #include "Shape.h"
 #include "ShapePainter.h"
 #include "StampCache.h"
@@ -68,7 +69,7 @@ public:
     // The image as it is now: later drawing leaves this copy as it is.
     QImage Image() const
     {
-        writable.Forget();
+        open.Close();
         return image;
     }
     QSize LayoutSize() const { return layoutSize; }
@@ -83,35 +84,6 @@ private:
         return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
     }
 
-    // The image's pixels for writing, kept while the image is the
-    // surface's alone, so that a shape does not ask the image whether it
-    // is shared. Copying the surface or its image starts the sharing and
-    // forgets them.
-    class WritablePixels
-    {
-    public:
-        WritablePixels() = default;
-        // Both sides of a copy share the image from then on.
-        WritablePixels(const WritablePixels& other) { other.Forget(); }
-        WritablePixels& operator=(const WritablePixels& other)
-        {
-            other.Forget();
-            Forget();
-            return *this;
-        }
-        void Forget() const { pixels = nullptr; }
-        // bits() detaches a shared image first.
-        QRgb* Of(QImage& image)
-        {
-            if (!pixels)
-                pixels = reinterpret_cast<QRgb*>(image.bits());
-            return pixels;
-        }
-
-    private:
-        mutable QRgb* pixels = nullptr;
-    };
-
     // Lays the shape down in the pen's and the fill's colours.
     void Paint(const Shape& shape);
 
@@ -120,7 +92,7 @@ private:
     // layout, also where a fractional ratio leaves part of a pixel over.
     QSizeF area;
     QImage image;
-    WritablePixels writable;
+    OpenImage open;
     qreal devicePixelRatio;
     std::size_t stampCapacity;
     float scaleWidth;

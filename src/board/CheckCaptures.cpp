@@ -11,7 +11,7 @@ constexpr std::array<Intersection, 4> NeighbourSteps{{{-1, 0}, {1, 0}, {0, -1}, 
 
 void Game::CheckCaptures(int column, int row)
 {
-    State.CaptureColor = State.WhiteToMove ? White : Black;
+    State.CaptureColor = State.ColorToCapture();
     // Each neighbour is read after the tests before it may have cleared it.
     // An empty crossing shows the grid's black, so a black test can start
     // from an empty point.

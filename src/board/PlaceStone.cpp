@@ -9,10 +9,10 @@ void Game::PlaceStone(int column, int row)
         return;
     if (column < 1 || row < 1 || column > State.BoardCols || row > State.BoardRows)
         return;
-    // The turn passes before the stone is drawn: true now means black.
+    // The turn passes before the stone is drawn.
     State.WhiteToMove = !State.WhiteToMove;
     State.MovePlaced = 1;
-    const Color stone = State.WhiteToMove ? Black : White;
+    const Color stone = State.JustPlacedColor();
     Board.SetFillColor(stone);
     Board.SetPenColor(stone);
     Board.DrawCircle(column, row, StoneRadius);

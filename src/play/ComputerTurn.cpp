@@ -17,7 +17,7 @@ void Game::ComputerTurn()
     const float stones = std::floor(Desktop.Rnd() * 3.0f + 1.0f);
     for (int i = 1; i <= stones; ++i) {
         State.MovePlaced = 0;
-        State.CaptureState = 0;
+        State.CaptureState = Capture::WholeGroups;
         int column = 0;
         int row = 0;
         if (!PlaceComputerStone(column, row)) {
@@ -25,7 +25,8 @@ void Game::ComputerTurn()
             State.WhiteToMove = false;
             continue;
         }
-        SettleStone(column, row, White);
+        // A stone taken back still counts.
+        SettleStone(column, row);
         if (Is19By19())
             RedrawStarPoints();
         if (i < stones)

@@ -48,7 +48,7 @@ private:
     void DrawGrid();
     void DrawStarPoints();
     GridSize AskBoardSize();
-    void SettleStone(int column, int row, Color stone);
+    void SettleStone(int column, int row);
     bool PlaceComputerStone(int& column, int& row);
     bool ComputerCanPlayAt(int column, int row) const;
     bool ComputerHasAnyPoint() const;

@@ -7,7 +7,7 @@ void Game::PlaceStone(int column, int row)
     State.ProbeColor = ProbeColorAt(Board, column, row);
     if (State.ProbeColor != Board.BackColor())
         return;
-    if (column < 1 || row < 1 || column > State.BoardCols || row > State.BoardRows)
+    if (!OnBoard({column, row}, State.BoardCols, State.BoardRows))
         return;
     // The turn passes before the stone is drawn.
     State.WhiteToMove = !State.WhiteToMove;

@@ -2,6 +2,7 @@
 #include "platform/Platform.h"
 #include "window/Game.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -64,12 +65,11 @@ bool Game::PlaceComputerStone(int& column, int& row)
 // the first neighbour that is not white.
 bool Game::ComputerCanPlayAt(int column, int row) const
 {
-    const auto white = [this](int c, int r, bool offBoard) {
-        return offBoard || CrossingColorAt(Board, c, r) == White;
-    };
-    return !(white(column - 1, row, column < 2) && white(column, row - 1, row < 2)
-             && white(column + 1, row, column + 1 > State.BoardCols)
-             && white(column, row + 1, row + 1 > State.BoardRows));
+    return std::ranges::any_of(LeftUpRightDown, [&](Intersection step) {
+        const Intersection neighbour = Intersection{column, row} + step;
+        return OnBoard(neighbour, State.BoardCols, State.BoardRows)
+               && CrossingColorAt(Board, neighbour.Col, neighbour.Row) != White;
+    });
 }
 
 bool Game::ComputerHasAnyPoint() const

@@ -14,3 +14,12 @@ void Game::CheckCaptures(int column, int row)
             TestGroup(neighbour.Col, neighbour.Row, State.CaptureColor);
     }
 }
+
+// Takes off the other colour's groups that the new stone left without a
+// liberty, then the new stone itself if its own group has none.
+void Game::SettleStone(int column, int row)
+{
+    CheckCaptures(column, row);
+    State.CaptureState = Capture::OwnGroup;
+    TestGroup(column, row, State.JustPlacedColor());
+}

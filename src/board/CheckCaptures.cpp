@@ -2,23 +2,24 @@
 
 #include "window/Game.h"
 
-namespace {
-
-// Left, right, above, below.
-constexpr std::array<Intersection, 4> NeighbourSteps{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
-
-} // namespace
-
 void Game::CheckCaptures(int column, int row)
 {
-    State.CaptureColor = State.WhiteToMove ? White : Black;
+    State.CaptureColor = State.ColorToCapture();
     // Each neighbour is read after the tests before it may have cleared it.
     // An empty crossing shows the grid's black, so a black test can start
     // from an empty point.
-    for (const Intersection& step : NeighbourSteps) {
-        const int x = column + step.Col;
-        const int y = row + step.Row;
-        if (CrossingColorAt(Board, x, y) == State.CaptureColor)
-            TestGroup(x, y, State.CaptureColor);
+    for (const Intersection step : LeftRightUpDown) {
+        const Intersection neighbour = Intersection{column, row} + step;
+        if (CrossingColorAt(Board, neighbour.Col, neighbour.Row) == State.CaptureColor)
+            TestGroup(neighbour.Col, neighbour.Row, State.CaptureColor);
     }
+}
+
+// Takes off the other colour's groups that the new stone left without a
+// liberty, then the new stone itself if its own group has none.
+void Game::SettleStone(int column, int row)
+{
+    CheckCaptures(column, row);
+    State.CaptureState = Capture::OwnGroup;
+    TestGroup(column, row, State.JustPlacedColor());
 }

@@ -27,6 +27,25 @@ struct Intersection
     int Row;
 };
 
+constexpr Intersection operator+(Intersection point, Intersection step)
+{
+    return {point.Col + step.Col, point.Row + step.Row};
+}
+
+// The steps to a point's four neighbours, and the two orders in which the
+// rules read them: the capture check's and the computer's neighbour test's.
+constexpr Intersection Left{-1, 0};
+constexpr Intersection Right{1, 0};
+constexpr Intersection Up{0, -1};
+constexpr Intersection Down{0, 1};
+constexpr std::array<Intersection, 4> LeftRightUpDown{{Left, Right, Up, Down}};
+constexpr std::array<Intersection, 4> LeftUpRightDown{{Left, Up, Right, Down}};
+
+inline bool OnBoard(Intersection point, int cols, int rows)
+{
+    return point.Col >= 1 && point.Col <= cols && point.Row >= 1 && point.Row <= rows;
+}
+
 constexpr std::array<Intersection, 9> StarPoints{{
     {4, 4}, {4, 10}, {4, 16}, {10, 4}, {16, 4}, {10, 10}, {10, 16}, {16, 10}, {16, 16},
 }};

@@ -29,15 +29,13 @@ public:
         xs.assign(1, std::int16_t(start.Col));
         ys.assign(1, std::int16_t(start.Row));
         // A start point off the board has no neighbour to join.
-        if (!OnBoard(start.Col, start.Row))
+        if (!OnBoard(start, cols, rows))
             return;
         marks.At(start.Col, start.Row) = PointMarks::Listed;
         startEmpty = ProbeColorAt(board, start.Col, start.Row) == board.BackColor();
         // In the first pass every neighbour of the start point joins.
-        Offer(start.Col - 1, start.Row, thisPass);
-        Offer(start.Col, start.Row - 1, thisPass);
-        Offer(start.Col + 1, start.Row, thisPass);
-        Offer(start.Col, start.Row + 1, thisPass);
+        for (const Intersection step : LeftUpRightDown)
+            Offer(start + step, thisPass);
         std::sort(thisPass.begin(), thisPass.end());
     }
 
@@ -70,50 +68,44 @@ public:
     }
 
 private:
-    bool OnBoard(int col, int row) const
-    {
-        return col >= 1 && col <= cols && row >= 1 && row <= rows;
-    }
-
     // Whether a neighbour of a listed point becomes a candidate: it lies on
     // the board, shows the colour and was not met before. Each point is
     // read once, and the first pass it is queued for is the one it joins.
     // An empty one is a liberty; beyond the edge nothing is read, so
     // nothing there is a liberty, whatever it shows.
-    bool Admit(int col, int row)
+    bool Admit(Intersection point)
     {
-        if (!OnBoard(col, row))
+        if (!OnBoard(point, cols, rows))
             return false;
-        PointMarks::Mark& mark = marks.At(col, row);
+        PointMarks::Mark& mark = marks.At(point.Col, point.Row);
         if (mark != PointMarks::Unseen)
             return false;
-        const Color shown = ProbeColorAt(board, col, row);
+        const Color shown = ProbeColorAt(board, point.Col, point.Row);
         libertyMet |= shown == board.BackColor();
         const bool ofColor = shown == color;
         mark = ofColor ? PointMarks::Candidate : PointMarks::OtherColor;
         return ofColor;
     }
 
-    void Offer(int col, int row, std::vector<ScanKey>& queue)
+    void Offer(Intersection point, std::vector<ScanKey>& queue)
     {
-        if (Admit(col, row))
-            queue.push_back(KeyOf(col, row));
+        if (Admit(point))
+            queue.push_back(KeyOf(point.Col, point.Row));
     }
 
     // Lists a point and, below it, the run of points that join right
     // after it in the same pass.
     void Join(ScanKey key)
     {
-        const Intersection p = PointOf(key);
-        for (int row = p.Row;; ++row) {
-            marks.At(p.Col, row) = PointMarks::Listed;
-            xs.push_back(std::int16_t(p.Col));
-            ys.push_back(std::int16_t(row));
-            Offer(p.Col - 1, row, leftForNext);
-            Offer(p.Col, row - 1, aboveForNext);
-            Offer(p.Col + 1, row, laterInPass);
+        for (Intersection point = PointOf(key);; point = point + Down) {
+            marks.At(point.Col, point.Row) = PointMarks::Listed;
+            xs.push_back(std::int16_t(point.Col));
+            ys.push_back(std::int16_t(point.Row));
+            Offer(point + Left, leftForNext);
+            Offer(point + Up, aboveForNext);
+            Offer(point + Right, laterInPass);
             // The point below is the very next in the scan.
-            if (!Admit(p.Col, row + 1))
+            if (!Admit(point + Down))
                 return;
         }
     }

@@ -63,3 +63,12 @@ void Game::DrawGrid()
     for (std::int16_t j = 1; j <= rows; ++j)
         Board.DrawLine(1, j, float(State.BoardCols), j);
 }
+
+// Only the board of exactly 19 by 19 has star points.
+bool Game::Is19By19() const { return State.BoardCols == 19 && State.BoardRows == 19; }
+
+void Game::DrawStarPoints()
+{
+    for (const Intersection& star : StarPoints)
+        Board.DrawRoundDot(star.Col, star.Row, StarPointRadius);
+}

@@ -7,12 +7,12 @@ void Game::PlaceStone(int column, int row)
     State.ProbeColor = ProbeColorAt(Board, column, row);
     if (State.ProbeColor != Board.BackColor())
         return;
-    if (column < 1 || row < 1 || column > State.BoardCols || row > State.BoardRows)
+    if (!OnBoard({column, row}, State.BoardCols, State.BoardRows))
         return;
-    // The turn passes before the stone is drawn: true now means black.
+    // The turn passes before the stone is drawn.
     State.WhiteToMove = !State.WhiteToMove;
     State.MovePlaced = 1;
-    const Color stone = State.WhiteToMove ? Black : White;
+    const Color stone = State.JustPlacedColor();
     Board.SetFillColor(stone);
     Board.SetPenColor(stone);
     Board.DrawCircle(column, row, StoneRadius);

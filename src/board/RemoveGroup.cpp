@@ -24,9 +24,8 @@ std::pair<float, float> Arm(int at, int last)
 void Game::RemoveGroup()
 {
     Board.SetFillColor(Board.BackColor());
-    if (State.CaptureState == 1) {
-        // The test of a new stone's own group takes back the new stone alone.
-        State.CaptureState = 2;
+    if (State.CaptureState == Capture::OwnGroup) {
+        State.CaptureState = Capture::StoneTakenBack;
         ClearPoint(State.GroupX[0], State.GroupY[0]);
         return;
     }

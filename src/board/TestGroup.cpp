@@ -1,5 +1,6 @@
 #include "GroupSearch.h"
 
+#include "platform/Platform.h"
 #include "window/Game.h"
 
 void Game::TestGroup(int column, int row, Color color)
@@ -10,4 +11,11 @@ void Game::TestGroup(int column, int row, Color color)
                   State.GroupY, [this] { YieldToEvents(); });
     if (!found.Liberty)
         RemoveGroup();
+}
+
+void Game::YieldToEvents()
+{
+    Desktop.YieldToEvents();
+    if (abandoned)
+        throw TurnAbandoned{};
 }

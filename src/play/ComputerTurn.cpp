@@ -2,6 +2,7 @@
 #include "platform/Platform.h"
 #include "window/Game.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,7 +18,7 @@ void Game::ComputerTurn()
     const float stones = std::floor(Desktop.Rnd() * 3.0f + 1.0f);
     for (int i = 1; i <= stones; ++i) {
         State.MovePlaced = 0;
-        State.CaptureState = 0;
+        State.CaptureState = Capture::WholeGroups;
         int column = 0;
         int row = 0;
         if (!PlaceComputerStone(column, row)) {
@@ -25,7 +26,8 @@ void Game::ComputerTurn()
             State.WhiteToMove = false;
             continue;
         }
-        SettleStone(column, row, White);
+        // A stone taken back still counts.
+        SettleStone(column, row);
         if (Is19By19())
             RedrawStarPoints();
         if (i < stones)
@@ -63,12 +65,11 @@ bool Game::PlaceComputerStone(int& column, int& row)
 // the first neighbour that is not white.
 bool Game::ComputerCanPlayAt(int column, int row) const
 {
-    const auto white = [this](int c, int r, bool offBoard) {
-        return offBoard || CrossingColorAt(Board, c, r) == White;
-    };
-    return !(white(column - 1, row, column < 2) && white(column, row - 1, row < 2)
-             && white(column + 1, row, column + 1 > State.BoardCols)
-             && white(column, row + 1, row + 1 > State.BoardRows));
+    return std::ranges::any_of(LeftUpRightDown, [&](Intersection step) {
+        const Intersection neighbour = Intersection{column, row} + step;
+        return OnBoard(neighbour, State.BoardCols, State.BoardRows)
+               && CrossingColorAt(Board, neighbour.Col, neighbour.Row) != White;
+    });
 }
 
 bool Game::ComputerHasAnyPoint() const

@@ -1,4 +1,3 @@
-#include "board/Geometry.h"
 #include "platform/LooseNumber.h"
 #include "window/Game.h"
 
@@ -11,7 +10,7 @@ void Game::MouseRelease(float x, float y)
     if (State.ComputerBusy == 1)
         return;
     State.MovePlaced = 0;
-    State.CaptureState = 0;
+    State.CaptureState = Capture::WholeGroups;
     if (AgainstComputer())
         State.WhiteToMove = false;
     // Halfway goes to the even neighbour.
@@ -20,8 +19,8 @@ void Game::MouseRelease(float x, float y)
     PlaceStone(column, row);
     if (State.MovePlaced == 0)
         return;
-    SettleStone(column, row, State.WhiteToMove ? Black : White);
-    if (State.CaptureState == 2) {
+    SettleStone(column, row);
+    if (State.CaptureState == Capture::StoneTakenBack) {
         // Refused: the stone is gone again and the same side moves.
         State.WhiteToMove = !State.WhiteToMove;
         return;
@@ -30,13 +29,4 @@ void Game::MouseRelease(float x, float y)
         RedrawStarPoints();
     if (AgainstComputer())
         ComputerTurn();
-}
-
-// Takes off the other colour's groups that the new stone left without a
-// liberty, then the new stone itself if its own group has none.
-void Game::SettleStone(int column, int row, Color stone)
-{
-    CheckCaptures(column, row);
-    State.CaptureState = 1;
-    TestGroup(column, row, stone);
 }

@@ -14,46 +14,75 @@ struct TurnAbandoned
 };
 
 // The game's operations. They share the state record and the board, which
-// is the drawing on the surface; none of them returns a result.
+// is the drawing on the surface; none of them returns a result. After the
+// constructor they are grouped by the file that defines them, in the order
+// a game meets them.
 class Game
 {
 public:
     Game(Surface& board, Platform& desktop);
-
-    // Start-up: asks how many grid steps the drawing area spans and sets
-    // its scale. False when the prompt was cancelled.
-    bool AskWindowSize();
-
-    void NewGame();
-    void RedrawStarPoints();
-    void PlaceStone(int column, int row);
-    void CheckCaptures(int column, int row);
-    void TestGroup(int column, int row, Color color);
-    void RemoveGroup();
-    void ClearPoint(int x, int y);
-    // A mouse-button release at a point in board units: one turn.
-    void MouseRelease(float x, float y);
-    void ComputerTurn();
-    void CountStones();
 
     // The program is ending: a turn in progress stops at its next yield.
     void Abandon() { abandoned = true; }
 
     GameState State;
 
+    // window/StartUp.cpp
+    // Start-up: asks how many grid steps the drawing area spans and sets
+    // its scale. False when the prompt was cancelled.
+    bool AskWindowSize();
+
+    // board/NewGame.cpp
+    void NewGame();
 private:
-    bool AgainstComputer() const;
-    bool Is19By19() const;
+    GridSize AskBoardSize();
     void SetBoardPen();
     void DrawGrid();
+    bool Is19By19() const;
     void DrawStarPoints();
-    GridSize AskBoardSize();
-    void SettleStone(int column, int row, Color stone);
+
+    // board/StarPoints.cpp
+public:
+    void RedrawStarPoints();
+
+    // board/PlaceStone.cpp
+    void PlaceStone(int column, int row);
+
+    // board/CheckCaptures.cpp
+    void CheckCaptures(int column, int row);
+private:
+    void SettleStone(int column, int row);
+
+    // board/TestGroup.cpp
+public:
+    void TestGroup(int column, int row, Color color);
+private:
+    void YieldToEvents();
+
+    // board/RemoveGroup.cpp
+public:
+    void RemoveGroup();
+    void ClearPoint(int x, int y);
+
+    // play/TurnCycle.cpp
+    // A mouse-button release at a point in board units: one turn.
+    void MouseRelease(float x, float y);
+private:
+    bool AgainstComputer() const;
+
+    // play/ComputerTurn.cpp
+public:
+    void ComputerTurn();
+private:
     bool PlaceComputerStone(int& column, int& row);
     bool ComputerCanPlayAt(int column, int row) const;
     bool ComputerHasAnyPoint() const;
-    void YieldToEvents();
 
+    // count/CountStones.cpp
+public:
+    void CountStones();
+
+private:
     Surface& Board;
     Platform& Desktop;
     bool abandoned = false;

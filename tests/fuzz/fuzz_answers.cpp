@@ -61,6 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #ifndef VORODARA_LIBFUZZER
 const std::pair<QString, std::array<int, 4>> KnownAnswers[] = {
     {"7", {0, 7, 0, 7}},
+    // A part of 0 is taken: one unit of scale on its axis, no lines of its own.
+    {"0", {0, 0, 0, 0}},
+    {"1900", {19, 0, 19, 0}},
+    {"0019", {0, 19, 0, 19}},
+    {"0100", {1, 0, 1, 0}},
     // Columns round down, rows to the nearer whole number, halfway to even.
     {"1919.5", {19, 20, 19, 20}},
     {" +1918.5E0\t", {19, 18, 19, 18}},

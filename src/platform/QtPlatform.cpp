@@ -1,7 +1,5 @@
 #include "QtPlatform.h"
 
-#include "ThemeBell.h"
-
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -19,6 +17,9 @@ QString WithLineFeeds(QString text)
 }
 
 } // namespace
+
+// Where the theme cannot sound, the window system's bell rings.
+QtPlatform::QtPlatform() : bell(QApplication::beep) {}
 
 // Before the window is shown a dialog takes the desktop's default place.
 QWidget* QtPlatform::Owner() const
@@ -44,8 +45,6 @@ void QtPlatform::MsgBox(const QString& text)
                     QMessageBox::Ok, Owner());
     box.exec();
 }
-
-void QtPlatform::Beep() { RingThemeBell(QApplication::beep); }
 
 // A search yields thousands of times a click, and letting events run costs
 // about a microsecond even when none are pending: once a millisecond is

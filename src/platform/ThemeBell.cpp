@@ -3,11 +3,23 @@
 #include <alsa/asoundlib.h>
 #include <canberra.h>
 
+#include <vector>
+
 namespace {
 
 // ALSA reports a missing sound card on the terminal at every attempt; the
 // fallback is meant to be silent.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Destroying a context that has played unloads canberra's ALSA back end
+// while the thread that played its last bell may still be returning into
+// it, which crashes the program. Held here until the process ends, such
+// contexts also stay reachable for leak checkers.
+void KeepForever(ca_context* context)
+{
+    static auto* const kept = new std::vector<ca_context*>;
+    kept->push_back(context);
+}
 
 // Null where canberra has no back end to play through.
 ca_context* OpenContext()
@@ -25,14 +37,39 @@ ca_context* OpenContext()
 
 } // namespace
 
-void RingThemeBell(void (*fallback)())
+ThemeBell::ThemeBell(std::function<void()> fallback) : fallback(std::move(fallback)) {}
+
+ThemeBell::~ThemeBell() { Drop(); }
+
+// A context plays into nothing once its sound server has restarted, and none
+// opens before a server has started: each beep that fails tries one new
+// context.
+void ThemeBell::Ring()
 {
-    // Kept until the process ends: destroying it unloads canberra's ALSA back
-    // end while the thread that played the last bell may still be returning
-    // into it, which crashes the program as it quits.
-    static ca_context* const context = OpenContext();
-    if (!context
-        || ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell",
-                           static_cast<const char*>(nullptr)) != CA_SUCCESS)
+    if (context && Play())
+        return;
+    Drop();
+    context = OpenContext();
+    if (!context || !Play())
         fallback();
+}
+
+bool ThemeBell::Play()
+{
+    if (ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", static_cast<const char*>(nullptr))
+        != CA_SUCCESS)
+        return false;
+    played = true;
+    return true;
+}
+
+// A context that never started a bell has no thread left in it.
+void ThemeBell::Drop()
+{
+    if (played)
+        KeepForever(context);
+    else if (context)
+        ca_context_destroy(context);
+    context = nullptr;
+    played = false;
 }

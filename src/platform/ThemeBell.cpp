@@ -1,5 +1,7 @@
 #include "ThemeBell.h"
 
+#include "AppIdentity.h"
+
 #include <alsa/asoundlib.h>
 #include <canberra.h>
 
@@ -28,6 +30,10 @@ ca_context* OpenContext()
     ca_context* context = nullptr;
     if (ca_context_create(&context) != CA_SUCCESS)
         return nullptr;
+    // Without them the desktop's sound settings call the stream "libcanberra".
+    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, ApplicationName,
+                            CA_PROP_APPLICATION_ID, DesktopId, CA_PROP_APPLICATION_ICON_NAME,
+                            IconName, static_cast<const char*>(nullptr));
     if (ca_context_open(context) != CA_SUCCESS) {
         ca_context_destroy(context);
         return nullptr;

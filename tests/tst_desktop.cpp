@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 // The desktop's own parts, which the game's tests replace by a script.
 class DesktopTest : public QObject
@@ -34,11 +36,6 @@ private slots:
         press(Qt::Key_Return);
         desktop.MsgBox("黑子1  白子2");
         QCOMPARE(shown, "a\nbc黑子1  白子2");
-        // The first yield after a while lets pending events run.
-        bool ran = false;
-        QTimer::singleShot(0, [&] { ran = true; });
-        desktop.YieldToEvents();
-        QVERIFY(ran);
     }
 
     // The theme's bell where canberra plays, the fallback where it cannot
@@ -59,33 +56,41 @@ private slots:
         QCOMPARE(ring("alsa", NULL_SOUND_CARD), 2);
     }
 
-    // While a turn runs, a release does nothing and only quitting stays in
-    // the menu; quitting stops the computer's turn at once. Every device
-    // pixel of the view is the board's own.
-    void eventsInTheMiddleOfATurn()
+    // Input that the window system queued as a turn starts reaches the game
+    // at the turn's first yield, where only quitting stays in the menu: a
+    // second release is ignored, and 退出 stops the turn before the computer
+    // answers. Every device pixel of the view is the board's own.
+    void inputAtTheYield()
     {
-        PlayedWindow twoPlayers({"1919", "0909", "2"});
-        twoPlayers.desktop.OnYield = [&] {
-            QVERIFY(!twoPlayers.Command("Start")->isEnabled()
-                    && !twoPlayers.Command("计数")->isEnabled()
-                    && twoPlayers.Command("end")->isEnabled());
-            twoPlayers.Release(3, 3);
-        };
-        twoPlayers.Release(5, 5);
-        QVERIFY(twoPlayers.desktop.Yields > 0);
-        QCOMPARE(twoPlayers.Probe(3, 3), Background);
-        const QImage shown = twoPlayers.window.centralWidget()->grab().toImage();
-        QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
-                == twoPlayers.window.Board().Image().copy(shown.rect()));
         PlayedWindow played({"1919", "0909", "1"});
+        QtPlatform desktop;
         played.desktop.OnYield = [&] {
-            if (played.State().ComputerBusy)
-                played.Command("end")->trigger();
+            QVERIFY(!played.Command("Start")->isEnabled() && !played.Command("计数")->isEnabled()
+                    && played.Command("end")->isEnabled());
+            desktop.YieldToEvents();
         };
-        played.Release(5, 5);
-        played.window.Play().CountStones();
-        QCOMPARE(played.desktop.Messages, QStringList{"黑子1  白子1"});
-        QCOMPARE(played.desktop.Beeps, 0);
+        const VorOdAra& window = played.window;
+        const auto click = [&](const QWidget* widget, QPointF at) {
+            at = widget->mapTo(&window, at) * window.devicePixelRatio();
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                    window.windowHandle(), at, at,
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                    Qt::LeftButton, type);
+        };
+        QWidget* view = window.centralWidget();
+        const QPointF step(view->width() / window.Board().ScaleWidth(),
+                           view->height() / window.Board().ScaleHeight());
+        click(view, step * 5);
+        click(view, step * 3);
+        const QMenuBar* menu = window.menuBar();
+        click(menu, menu->actionGeometry(played.Command("end")).center());
+        QCoreApplication::processEvents();
+        QVERIFY(!window.isVisible() && played.desktop.Beeps == 0);
+        QVERIFY(played.Probe(5, 5) == Black && played.Probe(3, 3) == Background);
+        const QImage shown = view->grab().toImage();
+        QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
+                == window.Board().Image().copy(shown.rect()));
     }
 };
 

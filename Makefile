@@ -49,11 +49,13 @@ build-asan:
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 
 # The group search and move benchmarks; the whole-board scans alone take
-# about a minute. Then the beep, with a sound back end and without.
+# about a minute. Then the beep: played, where canberra cannot open, and
+# where it opens but cannot play.
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search
 	$(BUILD_DIR)/bench/bench_beep
 	$(BUILD_DIR)/bench/bench_beep unplayable
+	$(BUILD_DIR)/bench/bench_beep no-card
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -41,41 +41,37 @@ ca_context* OpenContext()
     return context;
 }
 
+bool Play(ca_context* context)
+{
+    return ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", static_cast<const char*>(nullptr))
+           == CA_SUCCESS;
+}
+
 } // namespace
 
 ThemeBell::ThemeBell(std::function<void()> fallback) : fallback(std::move(fallback)) {}
 
-ThemeBell::~ThemeBell() { Drop(); }
+ThemeBell::~ThemeBell()
+{
+    if (context)
+        KeepForever(context);
+}
 
 // A context plays into nothing once its sound server has restarted, and none
 // opens before a server has started: each beep that fails tries one new
-// context.
+// context. Only a context that has played is kept.
 void ThemeBell::Ring()
 {
-    if (context && Play())
+    if (context && Play(context))
         return;
-    Drop();
-    context = OpenContext();
-    if (!context || !Play())
-        fallback();
-}
-
-bool ThemeBell::Play()
-{
-    if (ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", static_cast<const char*>(nullptr))
-        != CA_SUCCESS)
-        return false;
-    played = true;
-    return true;
-}
-
-// A context that never started a bell has no thread left in it.
-void ThemeBell::Drop()
-{
-    if (played)
+    if (context)
         KeepForever(context);
-    else if (context)
+    context = OpenContext();
+    if (context && !Play(context)) {
+        // No thread of canberra's ever ran in it.
         ca_context_destroy(context);
-    context = nullptr;
-    played = false;
+        context = nullptr;
+    }
+    if (!context)
+        fallback();
 }

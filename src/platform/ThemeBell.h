@@ -18,10 +18,7 @@ public:
     void Ring();
 
 private:
-    bool Play();
-    void Drop();
-
     std::function<void()> fallback;
+    // Null, or one that has played.
     ca_context* context = nullptr;
-    bool played = false;
 };

@@ -1,32 +1,62 @@
-#include "platform/QtPlatform.h"
+#include "platform/ThemeBell.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <thread>
 
-// What the desktop's beep costs the computer's turn. The bell's sound back
-// end is chosen once per process: a run plays into ALSA's null device, so
-// nothing is heard, or with the argument "unplayable" has no back end at all
-// and falls back to the window system's bell.
+// What the desktop's beep costs the computer's turn. The argument chooses
+// where the bell sounds, once per process:
+//   playing     ALSA's null device: played, and nothing is heard (the default)
+//   unplayable  a canberra driver that does not exist: no context opens
+//   no-card     ALSA without a device: a context opens, and cannot play
+//   desktop     whatever the environment offers: run it with a sound server
+//               and without one
+// Where the theme cannot sound, every beep is a failed try at a new context
+// and then the window system's bell.
 
 namespace {
+
+struct Sound
+{
+    std::string_view Name;
+    const char* Driver;
+    const char* AlsaConfig;
+};
+
+const Sound Sounds[] = {
+    {"playing", "alsa", NULL_SOUND_CARD},
+    {"unplayable", "absent", NULL_SOUND_CARD},
+    {"no-card", "alsa", "/dev/null"},
+    {"desktop", nullptr, nullptr},
+};
 
 // The game beeps once a turn, seconds apart: each beep is timed once the
 // one before has had time to finish.
 constexpr auto Settle = std::chrono::milliseconds(50);
 
-void Beep(benchmark::State& timer)
+// A bell that has rung before, or a new one for every beep, which opens its
+// context as the bell does after a failure.
+void Beep(benchmark::State& timer, bool newBell)
 {
-    QtPlatform desktop;
+    auto bell = std::make_unique<ThemeBell>(QApplication::beep);
+    if (!newBell) {
+        bell->Ring();
+        std::this_thread::sleep_for(Settle);
+    }
     for (auto _ : timer) {
-        desktop.Beep();
+        bell->Ring();
         timer.PauseTiming();
         std::this_thread::sleep_for(Settle);
+        if (newBell)
+            bell = std::make_unique<ThemeBell>(QApplication::beep);
         timer.ResumeTiming();
     }
 }
@@ -36,16 +66,25 @@ void Beep(benchmark::State& timer)
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    const bool unplayable = argc > 1 && std::string_view(argv[1]) == "unplayable";
-    qputenv("CANBERRA_DRIVER", unplayable ? "absent" : "alsa");
-    qputenv("ALSA_CONFIG_PATH", NULL_SOUND_CARD);
+    const std::string_view chosen = argc > 1 ? argv[1] : Sounds[0].Name;
+    const Sound* sound = std::ranges::find(Sounds, chosen, &Sound::Name);
+    if (sound == std::end(Sounds)) {
+        std::fprintf(stderr, "no such sound: %s\n", argv[1]);
+        return 2;
+    }
+    if (sound->Driver) {
+        qputenv("CANBERRA_DRIVER", sound->Driver);
+        qputenv("ALSA_CONFIG_PATH", sound->AlsaConfig);
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    const std::string sound = unplayable ? "/falling back" : "/playing";
-    // The first beep also opens the sound back end and finds the theme's file.
-    benchmark::RegisterBenchmark(("FirstBeep" + sound).c_str(), Beep)->Iterations(1);
-    benchmark::RegisterBenchmark(("Beep" + sound).c_str(), Beep)
+    const std::string name = "/" + std::string(sound->Name);
+    benchmark::RegisterBenchmark(("NewBell" + name).c_str(), Beep, true)
+        ->Iterations(10)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark(("Beep" + name).c_str(), Beep, false)
         ->Iterations(20)
         ->Repetitions(9)
         ->ReportAggregatesOnly(true);

@@ -58,9 +58,10 @@ set(CPACK_STRIP_FILES ON)
 
 # The prompts and captions are Chinese; Qt finds no glyphs without a CJK font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-droid-fallback | fonts-noto-cjk | fonts-wqy-microhei")
-# Qt's own button texts in the user's language, and the computer's beep
-# played through the desktop's sound server rather than straight to ALSA.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libcanberra-pulse")
+# Qt's own button texts in the user's language, the computer's beep played
+# through the desktop's sound server rather than straight to ALSA, and a
+# native window on Wayland desktops instead of one through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libcanberra-pulse, qt6-wayland")
 
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)

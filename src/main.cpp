@@ -1,3 +1,4 @@
+#include "platform/AppIdentity.h"
 #include "platform/QtPlatform.h"
 #include "window/VorOdAra.h"
 
@@ -9,9 +10,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VorOdAra"));
+    QApplication::setApplicationName(ApplicationName);
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("org.example.vorodara"));
+    QApplication::setDesktopFileName(DesktopId);
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,20 +1,15 @@
 #include "PlayedWindow.h"
 #include "ReferenceModel.h"
-#include "platform/QtPlatform.h"
-#include "platform/ThemeBell.h"
 
-#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <random>
 
 // Random games through the real window held against a model of the rules
 // written afresh, and what random play rarely reaches: start-up's texts,
-// cancelled sizes, the view's pixels, events in the middle of a turn, a
-// computer without a point to play, the desktop's own dialogs and bell.
+// cancelled sizes and a computer without a point to play.
 namespace {
 
 // The answers to the size prompts, and how many games of how many
@@ -114,35 +109,6 @@ private slots:
         QCOMPARE(played.State().GroupX.size(), 1u);
     }
 
-    // While a turn runs, a release does nothing and only quitting stays in
-    // the menu; quitting stops the computer's turn at once. Every device
-    // pixel of the view is the board's own.
-    void eventsInTheMiddleOfATurn()
-    {
-        PlayedWindow twoPlayers({"1919", "0909", "2"});
-        twoPlayers.desktop.OnYield = [&] {
-            QVERIFY(!twoPlayers.Command("Start")->isEnabled()
-                    && !twoPlayers.Command("计数")->isEnabled()
-                    && twoPlayers.Command("end")->isEnabled());
-            twoPlayers.Release(3, 3);
-        };
-        twoPlayers.Release(5, 5);
-        QVERIFY(twoPlayers.desktop.Yields > 0);
-        QCOMPARE(twoPlayers.Probe(3, 3), Background);
-        const QImage shown = twoPlayers.window.centralWidget()->grab().toImage();
-        QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
-                == twoPlayers.window.Board().Image().copy(shown.rect()));
-        PlayedWindow played({"1919", "0909", "1"});
-        played.desktop.OnYield = [&] {
-            if (played.State().ComputerBusy)
-                played.Command("end")->trigger();
-        };
-        played.Release(5, 5);
-        played.window.Play().CountStones();
-        QCOMPARE(played.desktop.Messages, QStringList{"黑子1  白子1"});
-        QCOMPARE(played.desktop.Beeps, 0);
-    }
-
     // Neither an image the surface handed out nor a copy of the surface
     // changes when the other is drawn on.
     void handedOutImagesAndCopiesStayApart()
@@ -173,40 +139,6 @@ private slots:
         for (int i = 0; i < 30000; ++i)
             ++thirds[std::min(3, int(played.desktop.Random.Next() * 3))];
         QVERIFY(std::abs(thirds[0] - 10000) + std::abs(thirds[2] - 10000) < 500 && !thirds[3]);
-    }
-
-    // The desktop's dialogs, answered by key as a user would once they show:
-    // a carriage return shows as a line break, Escape gives no answer at all.
-    // Where canberra has no driver, every beep rings the window system's bell.
-    void theDesktopsDialogsAndBell()
-    {
-        QtPlatform desktop;
-        QString shown;
-        const auto press = [&](Qt::Key key) {
-            QTimer::singleShot(0, [&, key] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                for (const QLabel* label : dialog->findChildren<QLabel*>())
-                    shown += label->text();
-                QTest::keyClick(dialog, key);
-            });
-        };
-        press(Qt::Key_Return);
-        QCOMPARE(desktop.InputBox("a\rb", "", "1919"), "1919");
-        press(Qt::Key_Escape);
-        QCOMPARE(desktop.InputBox("c", "", "1919"), std::nullopt);
-        press(Qt::Key_Return);
-        desktop.MsgBox("黑子1  白子2");
-        QCOMPARE(shown, "a\nbc黑子1  白子2");
-        // The first yield after a while lets pending events run.
-        bool ran = false;
-        QTimer::singleShot(0, [&] { ran = true; });
-        desktop.YieldToEvents();
-        QVERIFY(ran);
-        qputenv("CANBERRA_DRIVER", "absent");
-        static int bells = 0;
-        RingThemeBell([] { ++bells; });
-        RingThemeBell([] { ++bells; });
-        QCOMPARE(bells, 2);
     }
 
 private:

@@ -1,9 +1,8 @@
 #include "QtPlatform.h"
 
-#include "ThemeBell.h"
-
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -18,7 +17,24 @@ QString WithLineFeeds(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
+// Qt draws the frame itself on Wayland: the title centred on the dialog in a
+// font a little larger than the dialog's, and cut off where the frame's
+// buttons start. Window managers draw theirs alike.
+constexpr double TitleFontGrowth = 1.25;
+constexpr int ButtonsRoomInLines = 5;
+
+// Wide enough for the title and, on either side of it, the frame's buttons.
+int WidthForTitle(const QWidget& dialog)
+{
+    const QFontMetrics font = dialog.fontMetrics();
+    return int(font.horizontalAdvance(dialog.windowTitle()) * TitleFontGrowth)
+           + 2 * ButtonsRoomInLines * font.height();
+}
+
 } // namespace
+
+// Where the theme cannot sound, the window system's bell rings.
+QtPlatform::QtPlatform() : bell(QApplication::beep) {}
 
 // Before the window is shown a dialog takes the desktop's default place.
 QWidget* QtPlatform::Owner() const
@@ -32,6 +48,8 @@ std::optional<QString> QtPlatform::InputBox(const QString& prompt, const QString
     QInputDialog dialog(Owner());
     dialog.setWindowTitle(title);
     dialog.setLabelText(WithLineFeeds(prompt));
+    // The dialog's layout sets its size from its parts alone.
+    dialog.findChild<QLabel*>()->setMinimumWidth(WidthForTitle(dialog));
     dialog.setTextValue(defaultAnswer);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -44,8 +62,6 @@ void QtPlatform::MsgBox(const QString& text)
                     QMessageBox::Ok, Owner());
     box.exec();
 }
-
-void QtPlatform::Beep() { RingThemeBell(QApplication::beep); }
 
 // A search yields thousands of times a click, and letting events run costs
 // about a microsecond even when none are pending: once a millisecond is

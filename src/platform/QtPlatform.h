@@ -2,6 +2,7 @@
 
 #include "FixedStartRandom.h"
 #include "Platform.h"
+#include "ThemeBell.h"
 
 #include <chrono>
 
@@ -12,13 +13,15 @@ class QWidget;
 class QtPlatform : public Platform
 {
 public:
+    QtPlatform();
+
     // Dialogs are centred on the window once it exists.
     void SetDialogParent(QWidget* parent) { dialogParent = parent; }
 
     std::optional<QString> InputBox(const QString& prompt, const QString& title,
                                     const QString& defaultAnswer) override;
     void MsgBox(const QString& text) override;
-    void Beep() override;
+    void Beep() override { bell.Ring(); }
     float Rnd() override { return random.Next(); }
     void YieldToEvents() override;
 
@@ -26,6 +29,7 @@ private:
     QWidget* Owner() const;
 
     QWidget* dialogParent = nullptr;
+    ThemeBell bell;
     FixedStartRandom random;
     std::chrono::steady_clock::time_point eventsLastRan;
 };

@@ -1,0 +1,98 @@
+#include "PlayedWindow.h"
+#include "platform/QtPlatform.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+// The desktop's own parts, which the game's tests replace by a script.
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The desktop's dialogs, answered by key as a user would once they show:
+    // a carriage return shows as a line break, Escape gives no answer at all.
+    // A prompt is wide enough for its title wherever the frame is drawn.
+    void theDialogs()
+    {
+        QtPlatform desktop;
+        QString shown;
+        const auto press = [&](Qt::Key key) {
+            QTimer::singleShot(0, [&, key] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                for (const QLabel* label : dialog->findChildren<QLabel*>())
+                    shown += label->text();
+                if (dialog->width() < dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()))
+                    shown += " narrow";
+                QTest::keyClick(dialog, key);
+            });
+        };
+        press(Qt::Key_Return);
+        QCOMPARE(desktop.InputBox("a\rb", "Varnek围棋1.0，棋盘可以任意大小，但要小于窗口大小", "1919"),
+                 "1919");
+        press(Qt::Key_Escape);
+        QCOMPARE(desktop.InputBox("c", "", "1919"), std::nullopt);
+        press(Qt::Key_Return);
+        desktop.MsgBox("黑子1  白子2");
+        QCOMPARE(shown, "a\nbc黑子1  白子2");
+    }
+
+    // The theme's bell where canberra plays, the fallback where it cannot
+    // open or cannot play; each beep tries the theme anew.
+    void theBell()
+    {
+        int fallbacks = 0;
+        ThemeBell bell([&] { ++fallbacks; });
+        QList<int> heard;
+        for (const char* alsaConfig : {"", NULL_SOUND_CARD, "/dev/null", NULL_SOUND_CARD}) {
+            qputenv("CANBERRA_DRIVER", *alsaConfig ? "alsa" : "absent");
+            qputenv("ALSA_CONFIG_PATH", alsaConfig);
+            bell.Ring();
+            heard << fallbacks;
+        }
+        QCOMPARE(heard, QList<int>({1, 1, 2, 2}));
+    }
+
+    // Input that the window system queued as a turn starts reaches the game
+    // at the turn's first yield, where only quitting stays in the menu: a
+    // second release is ignored, and 退出 stops the turn before the computer
+    // answers. Every device pixel of the view is the board's own.
+    void inputAtTheYield()
+    {
+        PlayedWindow played({"1919", "0909", "1"});
+        QtPlatform desktop;
+        played.desktop.OnYield = [&] {
+            QVERIFY(!played.Command("Start")->isEnabled() && !played.Command("计数")->isEnabled()
+                    && played.Command("end")->isEnabled());
+            desktop.YieldToEvents();
+        };
+        const VorOdAra& window = played.window;
+        const auto click = [&](const QWidget* widget, QPointF at) {
+            at = widget->mapTo(&window, at) * window.devicePixelRatio();
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                    window.windowHandle(), at, at,
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                    Qt::LeftButton, type);
+        };
+        QWidget* view = window.centralWidget();
+        const QPointF step(view->width() / window.Board().ScaleWidth(),
+                           view->height() / window.Board().ScaleHeight());
+        click(view, step * 5);
+        click(view, step * 3);
+        const QMenuBar* menu = window.menuBar();
+        click(menu, menu->actionGeometry(played.Command("end")).center());
+        QCoreApplication::processEvents();
+        QVERIFY(!window.isVisible() && played.desktop.Beeps == 0);
+        QVERIFY(played.Probe(5, 5) == Black && played.Probe(3, 3) == Background);
+        const QImage shown = view->grab().toImage();
+        QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
+                == window.Board().Image().copy(shown.rect()));
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"

@@ -10,7 +10,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
                   fonts-droid-fallback libcanberra-dev libasound2-dev sound-theme-freedesktop \
                   qt6-base-private-dev
-TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils \
+TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils gdb \
                  lintian appstream
 CHECK_PACKAGES := clang libclang-rt-14-dev llvm-14
 # What a target needs installed before the build; its prerequisites see the

@@ -59,7 +59,7 @@ private slots:
     // Input that the window system queued as a turn starts reaches the game
     // at the turn's first yield, where only quitting stays in the menu: a
     // second release is ignored, and 退出 stops the turn before the computer
-    // answers. Every device pixel of the view is the board's own.
+    // answers.
     void inputAtTheYield()
     {
         PlayedWindow played({"1919", "0909", "1"});
@@ -88,9 +88,26 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!window.isVisible() && played.desktop.Beeps == 0);
         QVERIFY(played.Probe(5, 5) == Black && played.Probe(3, 3) == Background);
-        const QImage shown = view->grab().toImage();
+    }
+
+    // Every device pixel of the view is the board's own.
+    void theViewShowsTheBoard()
+    {
+        PlayedWindow played({"1919", "0909", "2"});
+        played.Release(5, 5);
+        const QImage shown = played.window.centralWidget()->grab().toImage();
         QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
-                == window.Board().Image().copy(shown.rect()));
+                == played.window.Board().Image().copy(shown.rect()));
+    }
+
+    // The computer's numbers fall in thirds alike, and never on 1.
+    void theRandomNumbers()
+    {
+        FixedStartRandom random;
+        std::vector<int> thirds(4);
+        for (int i = 0; i < 30000; ++i)
+            ++thirds[std::min(3, int(random.Next() * 3))];
+        QVERIFY(std::abs(thirds[0] - 10000) + std::abs(thirds[2] - 10000) < 500 && !thirds[3]);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "BoardShapes.h"
 #include "FloodFill.h"
-#include "ReferenceModel.h"
+#include "ScanningGroupSearch.h"
 #include "Table.h"
 #include "board/GroupSearch.h"
 #include "platform/QtPlatform.h"

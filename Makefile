@@ -48,11 +48,13 @@ build-asan:
 	    -DVORODARA_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 
-# The group search and move benchmarks; the whole-board scans alone take
-# about a minute. Then the beep: played, where canberra cannot open, and
-# where it opens but cannot play.
+# The group searches, whose whole-board scans alone take about a minute,
+# the moves and the click on the shown window. Then the beep: played, where
+# canberra cannot open, and where it opens but cannot play.
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search
+	$(BUILD_DIR)/bench/bench_moves
+	$(BUILD_DIR)/bench/bench_click
 	$(BUILD_DIR)/bench/bench_beep
 	$(BUILD_DIR)/bench/bench_beep unplayable
 	$(BUILD_DIR)/bench/bench_beep no-card

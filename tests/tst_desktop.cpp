@@ -78,11 +78,8 @@ private slots:
                     type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                     Qt::LeftButton, type);
         };
-        QWidget* view = window.centralWidget();
-        const QPointF step(view->width() / window.Board().ScaleWidth(),
-                           view->height() / window.Board().ScaleHeight());
-        click(view, step * 5);
-        click(view, step * 3);
+        click(window.centralWidget(), played.InView(5, 5));
+        click(window.centralWidget(), played.InView(3, 3));
         const QMenuBar* menu = window.menuBar();
         click(menu, menu->actionGeometry(played.Command("end")).center());
         QCoreApplication::processEvents();

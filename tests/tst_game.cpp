@@ -219,10 +219,8 @@ private:
                 COMPARE_AT(desktop.Beeps, model.Beeps);
                 COMPARE_AT(desktop.RandomsDrawn, drawn);
                 COMPARE_AT(desktop.Yields, model.Yields);
-                COMPARE_AT(QList(state.GroupX.begin(), state.GroupX.end()),
-                           QList(model.LastGroup.Xs.begin(), model.LastGroup.Xs.end()));
-                COMPARE_AT(QList(state.GroupY.begin(), state.GroupY.end()),
-                           QList(model.LastGroup.Ys.begin(), model.LastGroup.Ys.end()));
+                COMPARE_AT(state.GroupX, model.LastGroup.Xs);
+                COMPARE_AT(state.GroupY, model.LastGroup.Ys);
                 // Star dots come and go with single moves: beside their
                 // point, within the dot, black shows a black stone or a dot.
                 for (const Intersection star : StarPoints) {

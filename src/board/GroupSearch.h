@@ -8,7 +8,9 @@
 
 // What a group search found besides the list: how many passes it made,
 // and whether a point on the board beside a listed one is empty, so that
-// the group has a liberty. The start point may be that point.
+// the group has a liberty. The start point may be that point. The search
+// reads every neighbour of the group anyway: reading them again for the
+// liberty made the captures on 99 by 99 a sixth to over a quarter slower.
 struct GroupFound
 {
     int Passes;

@@ -9,7 +9,8 @@
 // and inside apart. A run of odd length ends on a pair that overlaps the
 // one before it, so only runs of a single pixel take a single store.
 // Shapes are small: stores of a fixed width cost a fraction of filling
-// runs of varying length.
+// runs of varying length (runs filled one by one make the moves on 99 by 99
+// an eighth to a third slower).
 enum StoreList { OutlinePairs, OutlineSingles, InsidePairs, InsideSingles, StoreLists };
 
 // Each list holds offsets from the stamp's first pixel.
@@ -17,7 +18,10 @@ using Stores = std::array<std::vector<std::int32_t>, StoreLists>;
 
 // Stores kept once for all the shapes that cover pixels alike from their
 // first: every stone of a scale, every arm of one length. A large removal
-// then reads a few patterns over and over rather than one for each shape.
+// then reads a few patterns over and over rather than one for each shape,
+// and a new shape adds no stores where its pattern is known: without the
+// sharing the covered 99 by 99 board's capture takes a sixth longer, and
+// the first click on a new board two thirds longer.
 class PatternPool
 {
 public:

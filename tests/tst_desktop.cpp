@@ -87,16 +87,6 @@ private slots:
         QVERIFY(played.Probe(5, 5) == Black && played.Probe(3, 3) == Background);
     }
 
-    // Every device pixel of the view is the board's own.
-    void theViewShowsTheBoard()
-    {
-        PlayedWindow played({"1919", "0909", "2"});
-        played.Release(5, 5);
-        const QImage shown = played.window.centralWidget()->grab().toImage();
-        QVERIFY(shown.convertToFormat(QImage::Format_RGB32)
-                == played.window.Board().Image().copy(shown.rect()));
-    }
-
     // The computer's numbers fall in thirds alike, and never on 1.
     void theRandomNumbers()
     {

@@ -60,13 +60,13 @@ std::pair<QPointF, Intersection> Aim(std::mt19937& random, const ReferenceModel&
 // nothing.
 QString Difference(const QImage& image, const QImage& expected)
 {
-    if (image == expected)
-        return {};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != expected.pixel(x, y))
+    if (image != expected)
+        for (int i = 0;; ++i) {
+            const QPoint p(i % image.width(), i / image.width());
+            if (image.pixel(p) != expected.pixel(p))
                 return QString("pixel (%1, %2) is %3, not %4")
-                    .arg(x).arg(y).arg(image.pixel(x, y), 0, 16).arg(expected.pixel(x, y), 0, 16);
+                    .arg(p.x()).arg(p.y()).arg(image.pixel(p), 0, 16).arg(expected.pixel(p), 0, 16);
+        }
     return {};
 }
 
@@ -75,11 +75,9 @@ QString Difference(const QImage& image, const QImage& expected)
 // QCOMPARE that says where the values were compared: the data tag names the
 // setup, `at` the game and the release.
 #define COMPARE_AT(actual, expected)                                                              \
-    do {                                                                                          \
-        if (!QTest::qCompare(actual, expected, qPrintable(at + #actual), #expected, __FILE__,    \
-                             __LINE__))                                                           \
-            return;                                                                               \
-    } while (false)
+    if (!QTest::qCompare(actual, expected, qPrintable(at + #actual), #expected, __FILE__,        \
+                         __LINE__))                                                               \
+    return
 
 class GameTest : public QObject
 {
@@ -90,7 +88,7 @@ private slots:
     // the board pixel for pixel.
     void gamesAgreeWithTheModel_data()
     {
-        QTest::addColumn<int>("setup");
+        QTest::addColumn<int>("row");
         QTest::addColumn<bool>("computer");
         for (const bool computer : {false, true})
             for (int i = 0; i < int(std::size(Setups)); ++i)
@@ -98,11 +96,78 @@ private slots:
                               computer ? "against the computer" : "two players")
                     << i << computer;
     }
+
+    // The game against the computer forgets its stamps again and again; a
+    // twin that paints every shape itself must show the very same pixels.
     void gamesAgreeWithTheModel()
     {
-        QFETCH(int, setup);
+        QFETCH(int, row);
         QFETCH(bool, computer);
-        Play(Setups[setup], computer);
+        const Setup& setup = Setups[row];
+        const QString mode = computer ? "1" : "2";
+        PlayedWindow played({setup.Window, setup.Board, mode},
+                            computer ? FewStamps : Surface::DefaultStamps);
+        PlayedWindow painted({setup.Window, setup.Board, mode}, 0);
+        const GameState& state = played.State();
+        const ScriptedPlatform& desktop = played.desktop;
+        const Surface& board = played.window.Board();
+        // The model draws from a generator that starts as the game's.
+        FixedStartRandom random;
+        int drawn = 0;
+        ReferenceModel model{int(board.ScaleWidth()) - 1, int(board.ScaleHeight()) - 1, [&] {
+                                 ++drawn;
+                                 return random.Next();
+                             }};
+        std::mt19937 aim(qHash(QTest::currentDataTag()));
+        // The model's position painted fresh matches only where the grid
+        // drawn back around a cleared point falls on the pixels of the long
+        // lines and ends short of the next stone: whole pixel ratios, 10
+        // pixels a step or more, and a grid of lines in both directions.
+        const bool freshMatches = board.DevicePixelRatio() == std::floor(board.DevicePixelRatio())
+                                  && DrawingArea.width() >= 10 * board.ScaleWidth();
+        for (int game = 1; game <= setup.Games; ++game) {
+            for (PlayedWindow* window : {&played, &painted}) {
+                window->desktop.Answers = {setup.Board, mode};
+                if (game > 1)
+                    window->Command("Start")->trigger();
+            }
+            model.NewGame(state.BoardCols, state.BoardRows, computer);
+            QString at;
+            for (int release = 1; release <= setup.Releases; ++release) {
+                at = QString("game %1, release %2: ").arg(game).arg(release);
+                const auto [position, point] = Aim(aim, model);
+                const int button = Qt::LeftButton << aim() % 3;
+                const int modifiers = Qt::ShiftModifier << aim() % 3;
+                played.Release(position.x(), position.y(), button, modifiers);
+                painted.Release(position.x(), position.y(), button, modifiers);
+                model.Release(point);
+                for (; model.GaveUp && drawn < desktop.RandomsDrawn; ++drawn)
+                    random.Next();
+                COMPARE_AT(state.WhiteToMove, model.WhiteToMove);
+                COMPARE_AT(desktop.Beeps, model.Beeps);
+                COMPARE_AT(desktop.RandomsDrawn, drawn);
+                COMPARE_AT(desktop.Yields, model.Yields);
+                COMPARE_AT(state.GroupX, model.LastGroup.Xs);
+                COMPARE_AT(state.GroupY, model.LastGroup.Ys);
+                // Star dots come and go with single moves: beside their
+                // point, within the dot, black shows a black stone or a dot.
+                for (const Intersection star : StarPoints) {
+                    if (model.Cols != 19 || model.Rows != 19)
+                        break;
+                    const auto stone = model.At(star);
+                    COMPARE_AT(board.ColorAt(star.Col + 0.06f, star.Row + 0.06f) == Black,
+                               stone == model.Black || (!stone && model.DotShown(star)));
+                }
+            }
+            COMPARE_AT(Difference(board.Image(), painted.window.Board().Image()), QString());
+            if (freshMatches && model.Cols > 1 && model.Rows > 1)
+                COMPARE_AT(Difference(board.Image(), model.Drawn(board)), QString());
+            played.Command("计数")->trigger();
+            COMPARE_AT(desktop.Messages.value(game - 1),
+                       QString("黑子%1  白子%2")
+                           .arg(std::ranges::count(model.Points, model.Black))
+                           .arg(std::ranges::count(model.Points, model.White)));
+        }
     }
 
     void startUpAsksItsQuestionsAndShowsTheWindow()
@@ -142,14 +207,17 @@ private slots:
         QCOMPARE(played.State().GroupX.size(), 1u);
     }
 
-    // Neither an image the surface handed out nor a copy of the surface
-    // changes when the other is drawn on.
-    void handedOutImagesAndCopiesStayApart()
+    // The view shows every device pixel of the board as it is. Neither an
+    // image the surface handed out nor a copy of the surface changes when
+    // the other is drawn on.
+    void theBoardsImages()
     {
         PlayedWindow played({"1919", "0909", "2"});
         Surface copy = played.window.Board();
         played.Release(5, 5);
+        const QImage shown = played.window.centralWidget()->grab().toImage();
         const QImage before = played.window.Board().Image();
+        QVERIFY(shown.convertToFormat(QImage::Format_RGB32) == before.copy(shown.rect()));
         const QImage kept = before.copy();
         played.Release(7, 7);
         copy.DrawCircle(3, 3, StoneRadius);
@@ -168,78 +236,6 @@ private slots:
         played.window.Play().ComputerTurn();
         QCOMPARE(played.desktop.Beeps, 2);
         QVERIFY(!played.State().WhiteToMove && !played.State().ComputerBusy);
-    }
-
-private:
-    // The game against the computer forgets its stamps again and again; a
-    // twin that paints every shape itself must show the very same pixels.
-    void Play(const Setup& setup, bool computer)
-    {
-        const QString mode = computer ? "1" : "2";
-        PlayedWindow played({setup.Window, setup.Board, mode},
-                            computer ? FewStamps : Surface::DefaultStamps);
-        PlayedWindow painted({setup.Window, setup.Board, mode}, 0);
-        const GameState& state = played.State();
-        const ScriptedPlatform& desktop = played.desktop;
-        const Surface& board = played.window.Board();
-        // The model draws from a generator that starts as the game's.
-        FixedStartRandom random;
-        int drawn = 0;
-        ReferenceModel model{int(board.ScaleWidth()) - 1, int(board.ScaleHeight()) - 1, [&] {
-                                 ++drawn;
-                                 return random.Next();
-                             }};
-        std::mt19937 aim(qHash(QTest::currentDataTag()));
-        // The model's position painted fresh matches only where the grid
-        // drawn back around a cleared point falls on the pixels of the long
-        // lines and ends short of the next stone: whole pixel ratios, 10
-        // pixels a step or more, and a grid of lines in both directions.
-        const bool freshMatches = board.DevicePixelRatio() == std::floor(board.DevicePixelRatio())
-                                  && DrawingArea.width() >= 10 * board.ScaleWidth();
-        for (int game = 1; game <= setup.Games; ++game) {
-            for (PlayedWindow* window : {&played, &painted}) {
-                if (game > 1) {
-                    window->desktop.Answers = {setup.Board, mode};
-                    window->Command("Start")->trigger();
-                }
-            }
-            model.NewGame(state.BoardCols, state.BoardRows, computer);
-            QString at;
-            for (int release = 1; release <= setup.Releases; ++release) {
-                at = QString("game %1, release %2: ").arg(game).arg(release);
-                const auto [position, point] = Aim(aim, model);
-                const int button = Qt::LeftButton << aim() % 3;
-                const int modifiers = Qt::ShiftModifier << aim() % 3;
-                played.Release(position.x(), position.y(), button, modifiers);
-                painted.Release(position.x(), position.y(), button, modifiers);
-                model.Release(point);
-                for (; model.GaveUp && drawn < desktop.RandomsDrawn; ++drawn)
-                    random.Next();
-                COMPARE_AT(state.WhiteToMove, model.WhiteToMove);
-                COMPARE_AT(desktop.Beeps, model.Beeps);
-                COMPARE_AT(desktop.RandomsDrawn, drawn);
-                COMPARE_AT(desktop.Yields, model.Yields);
-                COMPARE_AT(state.GroupX, model.LastGroup.Xs);
-                COMPARE_AT(state.GroupY, model.LastGroup.Ys);
-                // Star dots come and go with single moves: beside their
-                // point, within the dot, black shows a black stone or a dot.
-                for (const Intersection star : StarPoints) {
-                    if (model.Cols != 19 || model.Rows != 19)
-                        break;
-                    const auto stone = model.At(star);
-                    COMPARE_AT(board.ColorAt(star.Col + 0.06f, star.Row + 0.06f) == Black,
-                               stone == model.Black || (!stone && model.DotShown(star)));
-                }
-            }
-            COMPARE_AT(Difference(board.Image(), painted.window.Board().Image()), QString());
-            if (freshMatches && model.Cols > 1 && model.Rows > 1)
-                COMPARE_AT(Difference(board.Image(), model.Drawn(board)), QString());
-            played.Command("计数")->trigger();
-            COMPARE_AT(desktop.Messages.value(game - 1),
-                       QString("黑子%1  白子%2")
-                           .arg(std::ranges::count(model.Points, model.Black))
-                           .arg(std::ranges::count(model.Points, model.White)));
-        }
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 // A stamp lays its pixels down as stores of two pixels and of one, outline
@@ -49,7 +49,10 @@ public:
     }
 
 private:
+    bool Holds(const Pattern& pattern, const Stores& stores) const;
+
     std::vector<Pattern> patterns;
     std::vector<std::int32_t> offsets;
-    std::map<Stores, std::uint32_t> byStores;
+    // Patterns by a hash of their stores.
+    std::unordered_multimap<std::uint64_t, std::uint32_t> byStores;
 };

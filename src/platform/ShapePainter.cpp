@@ -31,6 +31,20 @@ void ShapePainter::Paint(QPainter& painter, const Shape& shape, QRgb outline, QR
     Trace(painter, shape);
 }
 
+// A transform set, even the one the painter has, makes it set its pen up
+// anew for the next shape: without this check the first click on a 99 by
+// 99 board, which records ten thousand new arms, takes an eighth more
+// instructions and 4% longer.
+void ShapePainter::UseTransform(QPainter& painter, const QTransform& transform)
+{
+    if (painter.transform() == transform)
+        return;
+    if (transform.isIdentity())
+        painter.resetTransform();
+    else
+        painter.setTransform(transform);
+}
+
 // Lines are mapped to device pixels here rather than by the painter: with
 // no scale of its own the painter rasterises a wide pen's line directly,
 // several times faster than by stroking its outline. A line of no length
@@ -41,21 +55,21 @@ void ShapePainter::Trace(QPainter& painter, const Shape& shape) const
     const QPointF centre(shape.X1, shape.Y1);
     switch (shape.Is) {
     case Shape::Line:
-        painter.resetTransform();
+        UseTransform(painter, QTransform());
         painter.drawLine(Device(shape.X1, shape.Y1), Device(shape.X2, shape.Y2));
         break;
     case Shape::Point:
-        painter.resetTransform();
+        UseTransform(painter, QTransform());
         painter.drawPoint(Device(shape.X1, shape.Y1));
         break;
     case Shape::Circle:
-        painter.setTransform(QTransform::fromScale(pixelsPerUnitX, pixelsPerUnitY));
+        UseTransform(painter, QTransform::fromScale(pixelsPerUnitX, pixelsPerUnitY));
         painter.drawEllipse(centre, shape.X2, shape.X2);
         break;
     case Shape::RoundDot: {
         // A circle in pixels, its radius measured in the smaller unit.
         const double pixels = shape.X2 * std::min(pixelsPerUnitX, pixelsPerUnitY);
-        painter.setTransform(QTransform::fromScale(pixelsPerUnitX, pixelsPerUnitY));
+        UseTransform(painter, QTransform::fromScale(pixelsPerUnitX, pixelsPerUnitY));
         painter.drawEllipse(centre, pixels / pixelsPerUnitX, pixels / pixelsPerUnitY);
         break;
     }

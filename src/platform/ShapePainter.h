@@ -30,6 +30,7 @@ public:
     }
 
 private:
+    static void UseTransform(QPainter& painter, const QTransform& transform);
     void Trace(QPainter& painter, const Shape& shape) const;
     QPointF Device(float x, float y) const { return {x * pixelsPerUnitX, y * pixelsPerUnitY}; }
 

@@ -118,7 +118,7 @@ private slots:
                                  ++drawn;
                                  return random.Next();
                              }};
-        std::mt19937 aim(qHash(QTest::currentDataTag()));
+        std::mt19937 aim(qHash(QByteArray(QTest::currentDataTag())));
         // The model's position painted fresh matches only where the grid
         // drawn back around a cleared point falls on the pixels of the long
         // lines and ends short of the next stone: whole pixel ratios, 10

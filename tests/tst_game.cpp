@@ -225,6 +225,23 @@ private slots:
         QCOMPARE(ProbeColorAt(copy, 5, 5), Background);
     }
 
+    // A release that reaches the game itself while the computer places its
+    // stones is ignored there too, not only by the window.
+    void aReleaseInTheComputersTurn()
+    {
+        PlayedWindow played({"1919", "0909", "1"});
+        played.desktop.OnYield = [&] {
+            if (played.State().ComputerBusy)
+                played.window.Play().MouseRelease(1, 1);
+        };
+        played.Release(5, 5);
+        int black = 0;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                black += played.Probe(c, r) == Black;
+        QCOMPARE(black, 1);
+    }
+
     // On a full board the computer's turn still ends, with a beep and black
     // to move.
     void theComputerWithoutAPointToPlay()

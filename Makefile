@@ -33,7 +33,7 @@ build:
 
 # The whole suite again in the checked build.
 test-asan: build-asan
-	cd $(ASAN_DIR) && ctest --output-on-failure
+	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # Arbitrary answers against the size prompts for a bounded time. Inputs of
 # up to a kilobyte: the seeds' answers of 10,000 characters made libFuzzer

@@ -2,7 +2,7 @@
 
 #include "PlayedWindow.h"
 #include "board/Geometry.h"
-#include "platform/Surface.h"
+#include "platform/drawing/Surface.h"
 #include "window/Game.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
-#include "platform/Surface.h"
+#include "platform/drawing/Surface.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "BoardView.h"
 
-#include "platform/Surface.h"
+#include "platform/drawing/Surface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "Game.h"
 
 #include "platform/Platform.h"
-#include "platform/Surface.h"
+#include "platform/drawing/Surface.h"
 
 namespace {
 

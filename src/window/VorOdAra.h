@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Game.h"
-#include "platform/Surface.h"
+#include "platform/drawing/Surface.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "platform/Color.h"
 #include "OpenImage.h"
 #include "Shape.h"
 #include "ShapePainter.h"

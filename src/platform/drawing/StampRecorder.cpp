@@ -17,6 +17,8 @@ StampRecorder::StampRecorder(const ShapePainter& shapes, QSize size, qsizetype b
 
 std::optional<std::int32_t> StampRecorder::Record(const Shape& shape, Stores& stores)
 {
+    for (std::vector<std::int32_t>& list : stores)
+        list.clear();
     const QRect box = shapes.Reach(shape).toAlignedRect() & QRect(QPoint(0, 0), size);
     if (box.isEmpty())
         return std::nullopt;
@@ -26,8 +28,6 @@ std::optional<std::int32_t> StampRecorder::Record(const Shape& shape, Stores& st
                          pixelsPerLine * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
     }
     PaintMarks(shape);
-    for (std::vector<std::int32_t>& list : stores)
-        list.clear();
     std::optional<std::int32_t> first;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* const line = pixels.data() + y * pixelsPerLine;

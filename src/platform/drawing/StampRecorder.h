@@ -20,7 +20,7 @@ public:
     StampRecorder(const ShapePainter& shapes, QSize size, qsizetype bytesPerLine);
 
     // The stores of the shape, from its first pixel covered: the pixel's
-    // place in the image, or nothing where the shape covers no pixel.
+    // place in the image; nothing, and no stores, where it covers no pixel.
     std::optional<std::int32_t> Record(const Shape& shape, Stores& stores);
 
 private:

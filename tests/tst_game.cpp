@@ -209,9 +209,23 @@ private slots:
 
     // The view shows every device pixel of the board as it is. Neither an
     // image the surface handed out nor a copy of the surface changes when
-    // the other is drawn on.
+    // the other is drawn on; nor does a surface assigned over another, in
+    // either mode and over itself.
     void theBoardsImages()
     {
+        for (const std::size_t stamps : {std::size_t(0), Surface::DefaultStamps}) {
+            Surface a(QSize(90, 90), Background, 1.5, stamps), b = a;
+            Surface& same = a;
+            a.DrawCircle(10, 10, 5);
+            b.DrawCircle(30, 30, 5);
+            a = b;
+            a = same;
+            b.DrawCircle(70, 70, 5);
+            a.DrawCircle(50, 50, 5);
+            QCOMPARE((std::vector{a.ColorAt(10, 10), a.ColorAt(30, 30), a.ColorAt(50, 50),
+                                  a.ColorAt(70, 70), b.ColorAt(50, 50), b.ColorAt(70, 70)}),
+                     (std::vector{Background, Black, Black, Background, Background, Black}));
+        }
         PlayedWindow played({"1919", "0909", "2"});
         Surface copy = played.window.Board();
         played.Release(5, 5);

@@ -5,22 +5,25 @@
 
 #include <memory>
 
-// What the surface keeps open on its image for writing: the pixels the
-// stamps are laid down on, or a painter for painting shapes straight. Both
-// are kept while the image is the surface's alone, so that a shape does not
-// ask the image whether it is shared (asking makes the covered 99 by 99
+// The surface's image with what it keeps open on it for writing: the pixels
+// the stamps are laid down on, or a painter for painting shapes straight.
+// Both are kept while the image is the surface's alone, so that a shape does
+// not ask the image whether it is shared (asking makes the covered 99 by 99
 // board's capture a tenth slower); copying the surface or handing out its
-// image starts the sharing and closes them.
+// image starts the sharing and closes them. The image lives here so that no
+// painter is ever left on an image that is replaced.
 class OpenImage
 {
 public:
-    OpenImage() = default;
+    explicit OpenImage(QImage image) : image(std::move(image)) {}
     // Both sides of a copy share the image from then on.
-    OpenImage(const OpenImage& other) { other.Close(); }
+    OpenImage(const OpenImage& other) : image(other.Shared()) {}
     OpenImage& operator=(const OpenImage& other)
     {
-        other.Close();
-        Close();
+        if (this != &other) {
+            Close();
+            image = other.Shared();
+        }
         return *this;
     }
 
@@ -30,14 +33,24 @@ public:
         painter.reset();
     }
 
+    // For reading only: it neither detaches nor closes.
+    const QImage& Image() const { return image; }
+    // A copy that later drawing leaves as it is.
+    QImage Shared() const
+    {
+        Close();
+        return image;
+    }
+    void Fill(QRgb color) { image.fill(color); }
+
     // bits() and a painter's begin() detach a shared image first.
-    QRgb* Pixels(QImage& image)
+    QRgb* Pixels()
     {
         if (!pixels)
             pixels = reinterpret_cast<QRgb*>(image.bits());
         return pixels;
     }
-    QPainter& Painter(QImage& image)
+    QPainter& Painter()
     {
         if (!painter)
             painter = std::make_unique<QPainter>(&image);
@@ -45,6 +58,7 @@ public:
     }
 
 private:
+    QImage image;
     mutable QRgb* pixels = nullptr;
     mutable std::unique_ptr<QPainter> painter;
 };

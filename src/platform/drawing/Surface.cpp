@@ -1,5 +1,9 @@
 #include "Surface.h"
 
+#include "Shape.h"
+#include "ShapePainter.h"
+#include "StampCache.h"
+
 #include <cmath>
 
 namespace {
@@ -15,7 +19,7 @@ QSize Covering(QSizeF area)
 Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio, std::size_t stamps)
     : layoutSize(size)
     , area(QSizeF(size) * devicePixelRatio)
-    , image(Covering(area), QImage::Format_RGB32)
+    , open(QImage(Covering(area), QImage::Format_RGB32))
     , devicePixelRatio(devicePixelRatio)
     , stampCapacity(stamps)
     , backColor(backColor)
@@ -23,7 +27,7 @@ Surface::Surface(QSize size, Color backColor, qreal devicePixelRatio, std::size_
     SetScale(size.width(), size.height());
     SetPenColor(Black);
     SetFillColor(Black);
-    image.fill(ToQRgb(backColor));
+    open.Fill(ToQRgb(backColor));
 }
 
 void Surface::SetScale(float width, float height)
@@ -32,16 +36,17 @@ void Surface::SetScale(float width, float height)
     scaleHeight = height;
     pixelsPerUnitX = area.width() / double(width);
     pixelsPerUnitY = area.height() / double(height);
-    shapes = ShapePainter(pixelsPerUnitX, pixelsPerUnitY, devicePixelRatio);
+    shapes = std::make_shared<const ShapePainter>(pixelsPerUnitX, pixelsPerUnitY, devicePixelRatio);
     stamps.reset();
+    const QImage& image = open.Image();
     if (stampCapacity > 0)
-        stamps = std::make_shared<StampCache>(shapes, image.size(), image.bytesPerLine(),
+        stamps = std::make_shared<StampCache>(*shapes, image.size(), image.bytesPerLine(),
                                               stampCapacity);
 }
 
 void Surface::Clear()
 {
-    image.fill(ToQRgb(backColor));
+    open.Fill(ToQRgb(backColor));
     Changed();
 }
 
@@ -64,8 +69,8 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 void Surface::Paint(const Shape& shape)
 {
     if (stamps)
-        stamps->LayDown(shape, open.Pixels(image), pen, fill);
-    else if (shapes.Reach(shape).intersects(QRectF(image.rect())))
-        shapes.Paint(open.Painter(image), shape, pen, fill);
+        stamps->LayDown(shape, open.Pixels(), pen, fill);
+    else if (shapes->Reach(shape).intersects(QRectF(open.Image().rect())))
+        shapes->Paint(open.Painter(), shape, pen, fill);
     Changed();
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "platform/Color.h"
 #include "OpenImage.h"
-#include "Shape.h"
-#include "ShapePainter.h"
-#include "StampCache.h"
+#include "platform/Color.h"
 
 #include <QImage>
 #include <QSize>
 
 #include <functional>
 #include <memory>
+
+class ShapePainter;
+class StampCache;
+struct Shape;
 
 // The persistent drawing area: one image that is the board. Coordinates are
 // board units of a user scale whose origin is the top-left corner. The pen
@@ -55,7 +56,7 @@ public:
         if (!(px >= 0 && py >= 0 && px < area.width() && py < area.height()))
             return NoColor;
         const QRgb rgb = reinterpret_cast<const QRgb*>(
-            image.constScanLine(int(py)))[int(px)];
+            open.Image().constScanLine(int(py)))[int(px)];
         return Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
     }
 
@@ -67,11 +68,7 @@ public:
     }
 
     // The image as it is now: later drawing leaves this copy as it is.
-    QImage Image() const
-    {
-        open.Close();
-        return image;
-    }
+    QImage Image() const { return open.Shared(); }
     QSize LayoutSize() const { return layoutSize; }
     qreal DevicePixelRatio() const { return devicePixelRatio; }
 
@@ -91,7 +88,6 @@ private:
     // The area in device pixels, unrounded: the scale spans exactly the
     // layout, also where a fractional ratio leaves part of a pixel over.
     QSizeF area;
-    QImage image;
     OpenImage open;
     qreal devicePixelRatio;
     std::size_t stampCapacity;
@@ -104,7 +100,8 @@ private:
     // The pen's and the fill's colours as the image holds them.
     QRgb pen;
     QRgb fill;
-    ShapePainter shapes{1, 1, 1};
-    // Shared by copies, which draw at the same scale on an image alike.
+    // Both shared by copies, which draw at the same scale on an image alike;
+    // held apart so that the rules see the surface alone, not its stamps.
+    std::shared_ptr<const ShapePainter> shapes;
     std::shared_ptr<StampCache> stamps;
 };

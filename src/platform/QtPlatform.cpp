@@ -33,8 +33,12 @@ int WidthForTitle(const QWidget& dialog)
 
 } // namespace
 
-// Where the theme cannot sound, the window system's bell rings.
-QtPlatform::QtPlatform() : bell(QApplication::beep) {}
+// Where the theme cannot sound, the window system's bell rings, from the
+// window's thread.
+QtPlatform::QtPlatform()
+    : bell([] { QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection); })
+{
+}
 
 // Before the window is shown a dialog takes the desktop's default place.
 QWidget* QtPlatform::Owner() const

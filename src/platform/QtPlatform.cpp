@@ -64,6 +64,7 @@ void QtPlatform::MsgBox(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, Owner());
+    box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->setMinimumWidth(WidthForTitle(box));
     box.exec();
 }
 

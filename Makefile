@@ -61,6 +61,7 @@ bench: build
 	$(BUILD_DIR)/bench/bench_beep
 	$(BUILD_DIR)/bench/bench_beep unplayable
 	$(BUILD_DIR)/bench/bench_beep no-card
+	$(BUILD_DIR)/bench/bench_beep stalled
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

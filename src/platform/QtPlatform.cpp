@@ -33,8 +33,12 @@ int WidthForTitle(const QWidget& dialog)
 
 } // namespace
 
-// Where the theme cannot sound, the window system's bell rings.
-QtPlatform::QtPlatform() : bell(QApplication::beep) {}
+// Where the theme cannot sound, the window system's bell rings, from the
+// window's thread.
+QtPlatform::QtPlatform()
+    : bell([] { QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection); })
+{
+}
 
 // Before the window is shown a dialog takes the desktop's default place.
 QWidget* QtPlatform::Owner() const
@@ -60,6 +64,7 @@ void QtPlatform::MsgBox(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, Owner());
+    box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->setMinimumWidth(WidthForTitle(box));
     box.exec();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "BellThread.h"
 #include "FixedStartRandom.h"
 #include "Platform.h"
-#include "ThemeBell.h"
 
 #include <chrono>
 
@@ -29,7 +29,7 @@ private:
     QWidget* Owner() const;
 
     QWidget* dialogParent = nullptr;
-    ThemeBell bell;
+    BellThread bell;
     FixedStartRandom random;
     std::chrono::steady_clock::time_point eventsLastRan;
 };

@@ -5,6 +5,7 @@
 #include <alsa/asoundlib.h>
 #include <canberra.h>
 
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -16,10 +17,13 @@ void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 // Destroying a context that has played unloads canberra's ALSA back end
 // while the thread that played its last bell may still be returning into
 // it, which crashes the program. Held here until the process ends, such
-// contexts also stay reachable for leak checkers.
+// contexts also stay reachable for leak checkers. Bells on threads of their
+// own may end at once.
 void KeepForever(ca_context* context)
 {
+    static std::mutex keeping;
     static auto* const kept = new std::vector<ca_context*>;
+    const std::lock_guard lock(keeping);
     kept->push_back(context);
 }
 
@@ -49,8 +53,6 @@ bool Play(ca_context* context)
 
 } // namespace
 
-ThemeBell::ThemeBell(std::function<void()> fallback) : fallback(std::move(fallback)) {}
-
 ThemeBell::~ThemeBell()
 {
     if (context)
@@ -60,10 +62,10 @@ ThemeBell::~ThemeBell()
 // A context plays into nothing once its sound server has restarted, and none
 // opens before a server has started: each beep that fails tries one new
 // context. Only a context that has played is kept.
-void ThemeBell::Ring()
+bool ThemeBell::Ring()
 {
     if (context && Play(context))
-        return;
+        return true;
     if (context)
         KeepForever(context);
     context = OpenContext();
@@ -72,6 +74,5 @@ void ThemeBell::Ring()
         ca_context_destroy(context);
         context = nullptr;
     }
-    if (!context)
-        fallback();
+    return context != nullptr;
 }

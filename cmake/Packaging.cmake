@@ -71,7 +71,7 @@ player against the computer, on a board of any number of columns and rows.
 The board exists only as a drawing: every rule reads it back from the colours
 of single pixels.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Its Homepage field CPack takes from the project, as the metainfo does.
+# CPack gives the package the project's homepage of its own accord.
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_STRIP_FILES ON)
 

@@ -4,15 +4,18 @@ ASAN_DIR := build-asan
 FUZZ_SECONDS := 60
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-# Everything comes from Debian 12's own packages: the build and the game,
-# then what the test suite adds (benchmarks, a virtual display for the
-# real window, the package's tools), then the checked build's compiler.
+# Everything comes from Debian's own packages, under names that Debian 13
+# and Debian 12 share: the build and the game (with canberra's back end for
+# the desktop's sound server, which the package recommends), then what the
+# test suite adds (benchmarks, a virtual display for the real window, the
+# package's tools), then the checked build's compiler, its sanitizers'
+# runtime and their symbolizer, each of the release's own version.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-                  fonts-droid-fallback libcanberra-dev libasound2-dev sound-theme-freedesktop \
-                  qt6-base-private-dev
+                  fonts-droid-fallback libcanberra-dev libcanberra-pulse libasound2-dev \
+                  sound-theme-freedesktop qt6-base-private-dev
 TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils gdb \
                  lintian appstream
-CHECK_PACKAGES := clang libclang-rt-14-dev llvm-14
+CHECK_PACKAGES := clang libclang-rt-dev llvm
 # What a target needs installed before the build; its prerequisites see the
 # same value, so the build configures with everything the target uses.
 NEEDED = $(BUILD_PACKAGES)

@@ -9,8 +9,9 @@
 #include <random>
 
 // Random games through the real window held against a model of the rules
-// and of their drawing written afresh, and what random play rarely reaches:
-// start-up's texts, cancelled sizes and a computer near a full board.
+// and of their drawing written afresh, and what random play does not reach:
+// start-up's texts, cancelled sizes, a search from beyond the edge and the
+// board's images.
 namespace {
 
 // One window and the boards played in it in turn, first all against the
@@ -32,11 +33,14 @@ const Setup Setups[] = {
     // Boards of one column, one row and one point, and small ones filled up
     // by the computer.
     {"1919", {"0101", "0119", "1901", "0909", "0303", "0402", "0105"}, 21, 80},
+    // Star points beyond the edge of a small window.
     {"0505", {"1919", "0505"}, 4, 100},
     // The finest grid the window reads right.
     {"10599", {"10599", "0101"}, 4, 300},
     // Star dots too small to be told apart by a pixel beside them.
     {"5555", {"1919"}, 2, 800},
+    // A board of 10000 columns in a window of 3: the computer looks for
+    // its point mostly beyond the window.
     {"0303", {"1000003", "0202"}, 4, 60},
     // The computer takes the black stone, then finds no point left; black
     // takes every white stone at once.
@@ -88,9 +92,8 @@ class GameTest : public QObject
     Q_OBJECT
 
 private slots:
-    // After every release what the game did and the pixels the model
-    // painted, after every new game and every game the board pixel for
-    // pixel, and the count. Every other setup paints each shape straight
+    // After every release what the game did and the rows the model painted,
+    // after every game the board pixel for pixel, and the count. Every other setup paints each shape straight
     // through the painter, the others keep only a few stamps, so that they
     // are forgotten and the table grown again and again. A release at every
     // yield of the computer's turn must change nothing. A new game offers

@@ -17,9 +17,6 @@ constexpr float ArmLength = 0.5f;
 // Inside a stone, off both grid lines through the intersection and outside
 // a star dot, so it shows a stone's colour or the background.
 constexpr double ProbeOffset = 0.2;
-// Inside a star dot's neighbourhood but off the grid lines: shows the
-// background where a removal painted the dot over.
-constexpr float StarProbeOffset = 0.08f;
 
 struct Intersection
 {

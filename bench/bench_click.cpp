@@ -152,9 +152,26 @@ void RegisterClick(int side)
     }))->UseManualTime()->Iterations(20);
 }
 
+// The first stone on a new board, against the computer: a new window for
+// every click, whose surface has met no shape but the grid's lines.
+void RegisterFirstStone(int side)
+{
+    const Intersection centre{(side + 1) / 2, (side + 1) / 2};
+    const std::string name = "Click/first stone on a new board " + Dimensions(side, side);
+    Repeated(benchmark::RegisterBenchmark(name.c_str(), [side, centre](benchmark::State& timer) {
+        for (auto _ : timer) {
+            ShownGame fresh(side, [](int, int) { return Empty; });
+            fresh.Click(timer, {ThreeStones}, centre);
+        }
+    }))->UseManualTime()->Iterations(5);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    return RunOffscreen(argc, argv, [] { RegisterClick(99); });
+    return RunOffscreen(argc, argv, [] {
+        RegisterClick(99);
+        RegisterFirstStone(99);
+    });
 }

@@ -48,7 +48,9 @@ public:
         game.State.WhiteToMove = false;
         state = game.State;
         QCoreApplication::processEvents();
-        image = window.Board().Image();
+        // A copy of its own: the board's image shared with it would be
+        // copied whole at the next drawing.
+        image = window.Board().Image().copy();
         stonesDrawn = ::StonesOn(window.Board(), state);
     }
 
@@ -66,7 +68,8 @@ public:
         QMouseEvent release(QEvent::MouseButtonRelease, position, view->mapToGlobal(position),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(view, &release);
-        view->repaint();
+        // The paint the window system asks for next.
+        QCoreApplication::processEvents();
         const double seconds = Seconds(Clock::now() - begin);
         timer.SetIterationTime(seconds);
         if (first == 0)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -31,7 +32,11 @@ private:
     ShapePainter shapes;
     QSize size;
     qsizetype pixelsPerLine;
-    std::vector<QRgb> pixels;
+    struct Free
+    {
+        void operator()(QRgb* pixels) const { std::free(pixels); }
+    };
+    std::unique_ptr<QRgb[], Free> pixels;
     QImage scratch;
     // Kept open from one shape to the next: opening a painter costs more
     // than painting a short line, and the grid drawn back around a large

@@ -34,22 +34,25 @@ public:
         const PatternPool::Pattern& pattern = patterns.At(entry.Pattern);
         const std::int32_t* const stores = patterns.StoresOf(pattern);
         QRgb* const first = pixels + entry.Pixel;
-        Store(first, stores, 0, pattern.Ends[OutlinePairs], pattern.Ends[OutlineSingles], outline);
-        Store(first, stores, pattern.Ends[OutlineSingles], pattern.Ends[InsidePairs],
-              pattern.Ends[InsideSingles], inside);
+        Store(first, stores, 0, &pattern.Ends[OutlineFours], outline);
+        Store(first, stores, pattern.Ends[OutlineSingles], &pattern.Ends[InsideFours], inside);
     }
 
 private:
     const StampTable::Entry& Record(const Shape& shape);
 
-    // The pairs from begin up to singles, then the single pixels up to end.
+    // A part's stores from begin: fours up to the first end, pairs up to
+    // the second, single pixels up to the third.
     static void Store(QRgb* first, const std::int32_t* stores, std::uint32_t begin,
-                      std::uint32_t singles, std::uint32_t end, QRgb color)
+                      const std::uint32_t* ends, QRgb color)
     {
-        const std::uint64_t pair = std::uint64_t(color) << 32 | color;
-        for (std::uint32_t i = begin; i != singles; ++i)
-            std::memcpy(first + stores[i], &pair, sizeof pair);
-        for (std::uint32_t i = singles; i != end; ++i)
+        const QRgb four[4] = {color, color, color, color};
+        std::uint32_t i = begin;
+        for (; i != ends[0]; ++i)
+            std::memcpy(first + stores[i], four, sizeof four);
+        for (; i != ends[1]; ++i)
+            std::memcpy(first + stores[i], four, 2 * sizeof(QRgb));
+        for (; i != ends[2]; ++i)
             first[stores[i]] = color;
     }
 

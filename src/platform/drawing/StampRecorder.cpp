@@ -50,8 +50,7 @@ std::optional<std::int32_t> StampRecorder::Record(const Shape& shape, Stores& st
                 if (!first)
                     first = at;
                 const bool outline = mark == OutlineMark;
-                AddStores(stores[outline ? OutlinePairs : InsidePairs],
-                          stores[outline ? OutlineSingles : InsideSingles], at - *first, end - x);
+                AddStores(&stores[outline ? OutlineFours : InsideFours], at - *first, end - x);
                 std::fill(line + x, line + end, Blank);
             }
             x = end;
@@ -67,15 +66,14 @@ void StampRecorder::PaintMarks(const Shape& shape)
     shapes.Paint(*painter, shape, OutlineMark, InsideMark);
 }
 
-void StampRecorder::AddStores(std::vector<std::int32_t>& pairs,
-                              std::vector<std::int32_t>& singles, std::int32_t offset,
+void StampRecorder::AddStores(std::vector<std::int32_t>* lists, std::int32_t offset,
                               std::int32_t length)
 {
-    if (length == 1) {
-        singles.push_back(offset);
-        return;
-    }
-    for (std::int32_t at = 0; at + 2 < length; at += 2)
-        pairs.push_back(offset + at);
-    pairs.push_back(offset + length - 2);
+    int list = 0;
+    while (StoreWidths[list] > length)
+        ++list;
+    const int width = StoreWidths[list];
+    for (std::int32_t at = 0; at + width < length; at += width)
+        lists[list].push_back(offset + at);
+    lists[list].push_back(offset + length - width);
 }

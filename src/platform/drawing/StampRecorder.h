@@ -26,8 +26,9 @@ public:
 
 private:
     void PaintMarks(const Shape& shape);
-    static void AddStores(std::vector<std::int32_t>& pairs, std::vector<std::int32_t>& singles,
-                          std::int32_t offset, std::int32_t length);
+    // A run's stores, added to a part's lists.
+    static void AddStores(std::vector<std::int32_t>* lists, std::int32_t offset,
+                          std::int32_t length);
 
     ShapePainter shapes;
     QSize size;

@@ -41,8 +41,10 @@ public:
         std::array<std::uint32_t, StoreLists> Ends;
     };
 
-    // The pattern of a shape that covers no pixel.
+    // The pattern of a shape that covers no pixel, and of one met once and
+    // not recorded yet.
     static constexpr std::uint32_t NoPixels = 0;
+    static constexpr std::uint32_t Unrecorded = UINT32_MAX - 1;
 
     PatternPool() { Clear(); }
 

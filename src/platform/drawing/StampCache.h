@@ -26,20 +26,27 @@ public:
                std::size_t capacity);
 
     // Lays the shape down on the image's pixels, its outline and its inside
-    // in their colours.
-    void LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside)
+    // in their colours; false where the shape is left to the painter.
+    bool LayDown(const Shape& shape, QRgb* pixels, QRgb outline, QRgb inside)
     {
         const StampTable::Entry* known = table.Find(shape);
-        const StampTable::Entry& entry = known ? *known : Record(shape);
+        if (!known || known->Pattern == PatternPool::Unrecorded) {
+            known = Record(shape, known != nullptr);
+            if (!known)
+                return false;
+        }
+        const StampTable::Entry& entry = *known;
         const PatternPool::Pattern& pattern = patterns.At(entry.Pattern);
         const std::int32_t* const stores = patterns.StoresOf(pattern);
         QRgb* const first = pixels + entry.Pixel;
         Store(first, stores, 0, &pattern.Ends[OutlineFours], outline);
         Store(first, stores, pattern.Ends[OutlineSingles], &pattern.Ends[InsideFours], inside);
+        return true;
     }
 
 private:
-    const StampTable::Entry& Record(const Shape& shape);
+    // The shape's entry, recorded; none for a line met the first time.
+    const StampTable::Entry* Record(const Shape& shape, bool met);
 
     // A part's stores from begin: fours up to the first end, pairs up to
     // the second, single pixels up to the third.

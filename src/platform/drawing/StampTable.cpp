@@ -48,8 +48,8 @@ const StampTable::Entry& StampTable::Add(const Shape& shape, std::int32_t pixel,
     if (2 * (entries + 1) > table.size())
         Grow();
     Entry& entry = table[PlaceOf(shape)];
+    entries += entry.Pattern == Unused;
     entry = {shape, pixel, pattern};
-    ++entries;
     return entry;
 }
 

@@ -63,9 +63,8 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 
 void Surface::Paint(const Shape& shape)
 {
-    if (stamps)
-        stamps->LayDown(shape, open.Pixels(image), pen, fill);
-    else if (shapes.Reach(shape).intersects(QRectF(image.rect())))
+    const bool stamped = stamps && stamps->LayDown(shape, open.Pixels(image), pen, fill);
+    if (!stamped && shapes.Reach(shape).intersects(QRectF(image.rect())))
         shapes.Paint(open.Painter(image), shape, pen, fill);
     Changed();
 }

@@ -42,6 +42,7 @@ void Surface::SetScale(float width, float height)
 void Surface::Clear()
 {
     image.fill(ToQRgb(backColor));
+    lastDrawn = image.rect();
     Changed();
 }
 
@@ -63,8 +64,9 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 
 void Surface::Paint(const Shape& shape)
 {
+    lastDrawn = shapes.Reach(shape);
     const bool stamped = stamps && stamps->LayDown(shape, open.Pixels(image), pen, fill);
-    if (!stamped && shapes.Reach(shape).intersects(QRectF(image.rect())))
+    if (!stamped && lastDrawn.intersects(QRectF(image.rect())))
         shapes.Paint(open.Painter(image), shape, pen, fill);
     Changed();
 }

@@ -28,8 +28,7 @@ using Stores = std::array<std::vector<std::int32_t>, StoreLists>;
 // first: every stone of a scale, every arm of one length. A large removal
 // then reads a few patterns over and over rather than one for each shape,
 // and a new shape adds no stores where its pattern is known: without the
-// sharing the covered 99 by 99 board's capture takes a sixth longer, and
-// the first click on a new board two thirds longer.
+// sharing the covered 99 by 99 board's capture at ratio 2 takes 46% longer.
 class PatternPool
 {
 public:

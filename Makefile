@@ -55,12 +55,17 @@ build-asan:
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 
 # The group searches, whose whole-board scans alone take about a minute,
-# the moves and the click on the shown window. Then the beep: played, where
-# canberra cannot open, and where it opens but cannot play.
+# then the moves and the click on the shown window at each device pixel
+# ratio. Then the beep: played, where canberra cannot open, and where it
+# opens but cannot play.
+BENCH_RATIOS := 1 1.5 2
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search
-	$(BUILD_DIR)/bench/bench_moves
-	$(BUILD_DIR)/bench/bench_click
+	@for ratio in $(BENCH_RATIOS); do \
+	    echo "== device pixel ratio $$ratio"; \
+	    QT_SCALE_FACTOR=$$ratio $(BUILD_DIR)/bench/bench_moves || exit 1; \
+	    QT_SCALE_FACTOR=$$ratio $(BUILD_DIR)/bench/bench_click || exit 1; \
+	done
 	$(BUILD_DIR)/bench/bench_beep
 	$(BUILD_DIR)/bench/bench_beep unplayable
 	$(BUILD_DIR)/bench/bench_beep no-card

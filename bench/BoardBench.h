@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,7 +100,23 @@ inline Picture SnakeTheComputerCaptures(int side)
     return Without(Along(side, side, path, Black, White), path.front());
 }
 
-using Clock = std::chrono::steady_clock;
+// The processor time of the thread that plays: the machine is shared, and
+// the wall clock counts the other programs' turns too.
+struct Clock
+{
+    using duration = std::chrono::nanoseconds;
+    using rep = duration::rep;
+    using period = duration::period;
+    using time_point = std::chrono::time_point<Clock>;
+    static constexpr bool is_steady = true;
+
+    static time_point now()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return time_point(std::chrono::seconds(now.tv_sec) + duration(now.tv_nsec));
+    }
+};
 
 inline double Seconds(Clock::duration duration)
 {

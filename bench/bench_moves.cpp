@@ -1,13 +1,17 @@
 #include "BoardBench.h"
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 // Whole moves on a 99 by 99 board drawn by the game itself on a surface of
 // the window's size, each replayed from the same board: a human's that
-// captures, and the computer's answer.
+// captures, and the computer's answer. A move costs at least the writing
+// of the pixels it changes: after each, a plain fill of as many pixels,
+// the floor.
 
 namespace {
 
@@ -38,6 +42,19 @@ public:
         timer.counters["beeps"] = beeps;
         timer.counters["stones before"] = StonesOn(board, state);
         timer.counters["stones after"] = StonesOn(drawn->board, state);
+        timer.counters["pixels changed"] = PixelsChanged();
+    }
+
+    // The pixels the last turn changed.
+    int PixelsChanged() const
+    {
+        const QImage before = board.Image();
+        const QImage after = drawn->board.Image();
+        int changed = 0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                changed += before.pixel(x, y) != after.pixel(x, y);
+        return changed;
     }
 
 private:
@@ -60,6 +77,24 @@ private:
     GameState state;
 };
 
+// A plain fill of as many pixels as the replay's last turn changed.
+void RegisterFloor(const std::string& name, std::shared_ptr<const Replay> replay)
+{
+    Repeated(benchmark::RegisterBenchmark(("Floor/fill as " + name).c_str(),
+                                          [replay](benchmark::State& timer) {
+        std::vector<QRgb> pixels(std::size_t(replay->PixelsChanged()));
+        QRgb color = 0;
+        for (auto _ : timer) {
+            const auto begin = Clock::now();
+            std::fill(pixels.begin(), pixels.end(), ++color);
+            benchmark::DoNotOptimize(pixels.data());
+            benchmark::ClobberMemory();
+            timer.SetIterationTime(Seconds(Clock::now() - begin));
+        }
+        timer.counters["pixels"] = double(pixels.size());
+    }))->UseManualTime();
+}
+
 // A click by black that captures a huge white group, with the window's
 // yields: a serpentine between black walls whose end at the bottom right
 // is the last liberty, or the whole board but that point.
@@ -77,6 +112,7 @@ void RegisterHumanMoves(int side)
                 game.MouseRelease(float(corner.Col), float(corner.Row));
             });
         }))->UseManualTime()->Iterations(20);
+        RegisterFloor(name, replay);
     }
 }
 
@@ -89,6 +125,7 @@ void RegisterComputerAnswer(int side)
     Repeated(benchmark::RegisterBenchmark(name.c_str(), [replay](benchmark::State& timer) {
         replay->Run(timer, {ThreeStones}, [](Game& game) { game.ComputerTurn(); });
     }))->UseManualTime()->Iterations(20);
+    RegisterFloor(name, replay);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 // and whether a point on the board beside a listed one is empty, so that
 // the group has a liberty. The start point may be that point. The search
 // reads every neighbour of the group anyway: reading them again for the
-// liberty made the captures on 99 by 99 a sixth to over a quarter slower.
+// liberty makes the computer's answer on 99 by 99 at ratio 2 32% slower.
 struct GroupFound
 {
     int Passes;

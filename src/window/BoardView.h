@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QWidget>
 
 #include <functional>
@@ -23,7 +24,9 @@ protected:
 
 private:
     const Surface& board;
+    // The part asked to be painted since the last paint, in layout pixels.
     // A removal draws thousands of shapes, and asking for an update costs
-    // more than drawing one of them: once before each paint is enough.
-    bool updateAsked = false;
+    // more than drawing one of them: the view asks again only where the
+    // board was drawn on beyond it, grown in blocks.
+    QRectF asked;
 };

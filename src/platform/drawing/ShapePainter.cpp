@@ -32,9 +32,9 @@ void ShapePainter::Paint(QPainter& painter, const Shape& shape, QRgb outline, QR
 }
 
 // A transform set, even the one the painter has, makes it set its pen up
-// anew for the next shape: without this check the first click on a 99 by
-// 99 board, which records ten thousand new arms, takes an eighth more
-// instructions and 4% longer.
+// anew for the next shape: without this check the first click on 99 by 99
+// at ratio 2, which paints ten thousand new arms between the stones it
+// records, takes 15% longer.
 void ShapePainter::UseTransform(QPainter& painter, const QTransform& transform)
 {
     if (painter.transform() == transform)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -25,17 +26,22 @@ public:
 
 private:
     void PaintMarks(const Shape& shape);
-    static void AddStores(std::vector<std::int32_t>& pairs, std::vector<std::int32_t>& singles,
-                          std::int32_t offset, std::int32_t length);
+    // A run's stores, added to a part's lists.
+    static void AddStores(std::vector<std::int32_t>* lists, std::int32_t offset,
+                          std::int32_t length);
 
     ShapePainter shapes;
     QSize size;
     qsizetype pixelsPerLine;
-    std::vector<QRgb> pixels;
+    struct Free
+    {
+        void operator()(QRgb* pixels) const { std::free(pixels); }
+    };
+    std::unique_ptr<QRgb[], Free> pixels;
     QImage scratch;
     // Kept open from one shape to the next: opening a painter costs more
     // than painting a short line, and the grid drawn back around a large
-    // capture is thousands of new lines at once (a painter a shape makes the
-    // first click on a new board two thirds slower).
+    // capture is thousands of new shapes at once (a painter a shape makes
+    // the first click on 99 by 99 at ratio 2 39% slower).
     std::unique_ptr<QPainter> painter;
 };

@@ -28,7 +28,8 @@ void StampTable::Clear()
 // Cells are laid out column after column, each with the same share of
 // the places: the shapes of one point lie together, and a removal that
 // walks its group down a column reads on through the table (a hash for
-// every shape makes the moves on 99 by 99 a third to three fifths slower).
+// every shape makes the covered 99 by 99 board's capture at ratio 2 41%
+// slower).
 // Beyond the image, where a board larger than the window has its points, a
 // hash spreads the shapes.
 std::size_t StampTable::Home(const Shape& shape) const
@@ -48,8 +49,8 @@ const StampTable::Entry& StampTable::Add(const Shape& shape, std::int32_t pixel,
     if (2 * (entries + 1) > table.size())
         Grow();
     Entry& entry = table[PlaceOf(shape)];
+    entries += entry.Pattern == Unused;
     entry = {shape, pixel, pattern};
-    ++entries;
     return entry;
 }
 

@@ -39,8 +39,8 @@ public:
     bool Full() const { return entries == capacity; }
     void Clear();
 
-    // Adds the shape, which has no entry; the entry stays where it is until
-    // the next one is added.
+    // Adds the shape, or sets its entry anew; the entry stays where it is
+    // until the next one is added.
     const Entry& Add(const Shape& shape, std::int32_t pixel, std::uint32_t pattern);
 
 private:

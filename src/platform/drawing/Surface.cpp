@@ -47,6 +47,7 @@ void Surface::SetScale(float width, float height)
 void Surface::Clear()
 {
     open.Fill(ToQRgb(backColor));
+    lastDrawn = open.Image().rect();
     Changed();
 }
 
@@ -68,9 +69,9 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 
 void Surface::Paint(const Shape& shape)
 {
-    if (stamps)
-        stamps->LayDown(shape, open.Pixels(), pen, fill);
-    else if (shapes->Reach(shape).intersects(QRectF(open.Image().rect())))
+    lastDrawn = shapes->Reach(shape);
+    const bool stamped = stamps && stamps->LayDown(shape, open.Pixels(), pen, fill);
+    if (!stamped && lastDrawn.intersects(QRectF(open.Image().rect())))
         shapes->Paint(open.Painter(), shape, pen, fill);
     Changed();
 }

@@ -74,6 +74,8 @@ public:
 
     // Called after every drawing step, so a view can show it.
     std::function<void()> Changed = [] {};
+    // The device pixels that the last step may have drawn on.
+    QRectF LastDrawn() const { return lastDrawn; }
 
 private:
     static QRgb ToQRgb(Color color)
@@ -97,6 +99,7 @@ private:
     double pixelsPerUnitY;
     Color backColor;
     int penWidth = 1;
+    QRectF lastDrawn;
     // The pen's and the fill's colours as the image holds them.
     QRgb pen;
     QRgb fill;

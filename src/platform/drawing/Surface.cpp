@@ -38,6 +38,7 @@ void Surface::SetScale(float width, float height)
     pixelsPerUnitY = area.height() / double(height);
     shapes = std::make_shared<const ShapePainter>(pixelsPerUnitX, pixelsPerUnitY, devicePixelRatio);
     stamps.reset();
+    lastShape.reset();
     const QImage& image = open.Image();
     if (stampCapacity > 0)
         stamps = std::make_shared<StampCache>(*shapes, image.size(), image.bytesPerLine(),
@@ -47,7 +48,7 @@ void Surface::SetScale(float width, float height)
 void Surface::Clear()
 {
     open.Fill(ToQRgb(backColor));
-    lastDrawn = open.Image().rect();
+    lastShape.reset();
     Changed();
 }
 
@@ -69,9 +70,14 @@ void Surface::DrawRoundDot(float x, float y, float radius)
 
 void Surface::Paint(const Shape& shape)
 {
-    lastDrawn = shapes->Reach(shape);
+    lastShape = shape;
     const bool stamped = stamps && stamps->LayDown(shape, open.Pixels(), pen, fill);
-    if (!stamped && lastDrawn.intersects(QRectF(open.Image().rect())))
+    if (!stamped && shapes->Reach(shape).intersects(QRectF(open.Image().rect())))
         shapes->Paint(open.Painter(), shape, pen, fill);
     Changed();
+}
+
+QRectF Surface::LastDrawn() const
+{
+    return lastShape ? shapes->Reach(*lastShape) : QRectF(open.Image().rect());
 }

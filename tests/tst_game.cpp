@@ -80,8 +80,8 @@ int Difference(const Surface& board, const ReferenceModel& model, QRect rect)
 
 } // namespace
 
-// QCOMPARE that says where the values were compared: the data tag names the
-// setup, `at` the game and the release.
+// QCOMPARE that says where the values were compared: `at` names the setup,
+// the game and the release.
 #define COMPARE_AT(actual, expected)                                                              \
     if (!QTest::qCompare(actual, expected, qPrintable(at + #actual), #expected, __FILE__,        \
                          __LINE__))                                                               \
@@ -93,11 +93,11 @@ class GameTest : public QObject
 
 private slots:
     // After every release what the game did and the rows the model painted,
-    // after every game the board pixel for pixel, and the count. Every other setup paints each shape straight
-    // through the painter, the others keep only a few stamps, so that they
-    // are forgotten and the table grown again and again. A release at every
-    // yield of the computer's turn must change nothing. A new game offers
-    // the last board answer.
+    // after every game the board pixel for pixel, and the count. Every other
+    // setup paints each shape straight through the painter, the others keep
+    // only a few stamps, so that they are forgotten and the table grown
+    // again and again. A release at every yield of the computer's turn must
+    // change nothing. A new game offers the last board answer.
     void gamesAgreeWithTheModel()
     {
         for (int row = 0; row < int(std::size(Setups)) && !QTest::currentTestFailed(); ++row)

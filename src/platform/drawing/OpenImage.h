@@ -6,7 +6,7 @@
 #include <memory>
 
 // The surface's image with what it keeps open on it for writing: the pixels
-// the stamps are laid down on, or a painter for painting shapes straight.
+// the stamps are laid down on, and a painter for the shapes painted straight.
 // Both are kept while the image is the surface's alone, so that a shape does
 // not ask the image whether it is shared (asking makes the covered 99 by 99
 // board's capture a tenth slower); copying the surface or handing out its

@@ -7,7 +7,7 @@
 // every pixel, so shapes are told apart by their bits.
 struct Shape
 {
-    enum Kind : std::int32_t { Line, Point, Circle, RoundDot };
+    enum Kind : std::int32_t { Line, Circle, RoundDot };
 
     Kind Is;
     std::int32_t PenWidth;

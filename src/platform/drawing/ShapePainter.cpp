@@ -48,8 +48,8 @@ void ShapePainter::UseTransform(QPainter& painter, const QTransform& transform)
 // Lines are mapped to device pixels here rather than by the painter: with
 // no scale of its own the painter rasterises a wide pen's line directly,
 // several times faster than by stroking its outline. A line of no length
-// still shows as a point of the pen's width, as the grid of a board of one
-// point needs.
+// still shows as a square of the pen's width, as the grid of a board of one
+// point needs; drawn as a point it is a pixel wider at some places.
 void ShapePainter::Trace(QPainter& painter, const Shape& shape) const
 {
     const QPointF centre(shape.X1, shape.Y1);
@@ -57,10 +57,6 @@ void ShapePainter::Trace(QPainter& painter, const Shape& shape) const
     case Shape::Line:
         UseTransform(painter, QTransform());
         painter.drawLine(Device(shape.X1, shape.Y1), Device(shape.X2, shape.Y2));
-        break;
-    case Shape::Point:
-        UseTransform(painter, QTransform());
-        painter.drawPoint(Device(shape.X1, shape.Y1));
         break;
     case Shape::Circle:
         UseTransform(painter, QTransform::fromScale(pixelsPerUnitX, pixelsPerUnitY));
@@ -80,7 +76,7 @@ void ShapePainter::Trace(QPainter& painter, const Shape& shape) const
 QRectF ShapePainter::Reach(const Shape& shape) const
 {
     const qreal margin = shape.PenWidth * devicePixelRatio + 2;
-    const bool line = shape.Is == Shape::Line || shape.Is == Shape::Point;
+    const bool line = shape.Is == Shape::Line;
     // A round dot's radius is no larger than a circle's of the same size.
     const qreal radiusX = line ? 0 : std::abs(shape.X2) * pixelsPerUnitX;
     const qreal radiusY = line ? 0 : std::abs(shape.X2) * pixelsPerUnitY;

@@ -54,8 +54,7 @@ void Surface::Clear()
 
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
-    const bool point = x1 == x2 && y1 == y2;
-    Paint({point ? Shape::Point : Shape::Line, penWidth, x1, y1, x2, y2});
+    Paint({Shape::Line, penWidth, x1, y1, x2, y2});
 }
 
 void Surface::DrawCircle(float x, float y, float radius)

@@ -18,31 +18,33 @@ class DesktopTest : public QObject
 private slots:
     // The desktop's dialogs, answered by key as a user would once they show:
     // a carriage return shows as a line break, Escape gives no answer at all.
-    // Each is wide enough for its title wherever the frame is drawn, in the
-    // frame's font a quarter larger than the dialog's.
+    // Each is wide enough for its title (one as long as the game's longest),
+    // wherever the frame is drawn: the title in the frame's font, a quarter
+    // larger than the dialog's, and five lines' room for the frame's buttons
+    // on either side of it.
     void theDialogs()
     {
-        const QString title = "Varnek围棋1.0，棋盘可以任意大小，但要小于窗口大小";
-        QApplication::setApplicationDisplayName(title);
         QtPlatform desktop;
         QString shown;
-        const auto press = [&](Qt::Key key) {
+        const auto press = [&](Qt::Key key = Qt::Key_Return) {
             QTimer::singleShot(0, [&, key] {
-                QWidget* dialog = QApplication::activeModalWidget();
+                auto* dialog = QApplication::activeModalWidget();
+                const auto font = dialog->fontMetrics();
                 for (const QLabel* label : dialog->findChildren<QLabel*>())
                     shown += label->text();
-                if (dialog->width() < dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) * 1.25)
+                if (dialog->width()
+                    < font.horizontalAdvance(dialog->windowTitle()) * 1.25 + 10 * font.height())
                     shown += " narrow";
                 QTest::keyClick(dialog, key);
             });
         };
-        press(Qt::Key_Return);
-        QCOMPARE(desktop.InputBox("a\rb", title, "1919"), "1919");
+        press();
+        QCOMPARE(desktop.InputBox("a\rb", QString(30, u'棋'), "1919"), "1919");
         press(Qt::Key_Escape);
-        QCOMPARE(desktop.InputBox("c", "", "1919"), std::nullopt);
-        press(Qt::Key_Return);
-        desktop.MsgBox("黑子1  白子2");
-        QCOMPARE(shown, "a\nbc黑子1  白子2");
+        QVERIFY(!desktop.InputBox("c", "", "1919"));
+        press();
+        desktop.MsgBox("d");
+        QCOMPARE(shown, "a\nbcd");
     }
 
     // The theme's bell where canberra plays, not where it cannot open or

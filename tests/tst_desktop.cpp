@@ -1,10 +1,12 @@
 #include "PlayedWindow.h"
+#include "platform/AppIdentity.h"
 #include "platform/QtPlatform.h"
 #include "platform/ThemeBell.h"
 
 #include <QLabel>
 #include <QLocalServer>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSemaphore>
 #include <QTest>
 #include <QTimer>
@@ -61,28 +63,40 @@ private slots:
         QCOMPARE(played, "-+-+");
     }
 
-    // A sound server that accepts and never answers holds up the bell
-    // alone: turns against the computer end, and events run (the window
-    // paints) while it is stuck. The desktop goes at once.
-    void aStalledSoundServer()
+    // The bell through sound servers of the test's own, each run its own.
+    // One that accepts and never answers holds up the bell alone: the beep
+    // returns, and the desktop goes at once. A real one's log shows the
+    // stream by the game's name and icon, as the desktop's sound settings
+    // do; that is skipped where PulseAudio cannot start.
+    void theSoundServers()
     {
         QTemporaryDir dir;
-        QLocalServer server;
-        server.listen(dir.filePath("s"));
         qputenv("CANBERRA_DRIVER", "pulse");
         qputenv("PULSE_SERVER", "unix:" + dir.filePath("s").toUtf8());
-        PlayedWindow played({"1919", "0909", "1"});
         {
+            QLocalServer stalled;
+            stalled.listen(dir.filePath("s"));
             QtPlatform desktop;
-            played.desktop.OnBeep = [&] { desktop.Beep(); };
-            played.Release(5, 5);
-            alarm(5);
-            QTRY_VERIFY(server.hasPendingConnections());
-            played.Release(3, 3);
-            alarm(5);
+            desktop.Beep();
+            QTRY_VERIFY(stalled.hasPendingConnections());
         }
-        alarm(0);
-        QCOMPARE(played.desktop.Beeps, 2);
+        // With a runtime directory of its own, so that runs at once do not
+        // meet, and logging each stream it plays.
+        QProcess pulse;
+        pulse.setEnvironment({"XDG_RUNTIME_DIR=" + dir.path()});
+        pulse.start("pulseaudio", {"-nv", "--daemonize=no", "-Lmodule-null-sink",
+                                   "-Lmodule-native-protocol-unix socket=" + dir.filePath("s")});
+        // A bell rings at each try, until the server has logged its stream
+        // or has stopped.
+        ThemeBell bell;
+        QString log;
+        QTRY_VERIFY(((bell.Ring(), log += pulse.readAllStandardError())
+                         .contains("application.name = \"" + QString(ApplicationName) + '"')
+                     && log.contains("application.icon_name = \"" + QString(IconName) + '"'))
+                    || !pulse.waitForStarted());
+        if (!pulse.waitForStarted())
+            QSKIP(qPrintable("PulseAudio cannot start: " + log + pulse.errorString()));
+        pulse.close();
     }
 
     // A long game's bells: asks while one plays, or is stuck, ring one more
@@ -121,21 +135,19 @@ private slots:
                     && played.Command("end")->isEnabled());
             desktop.YieldToEvents();
         };
-        const VorOdAra& window = played.window;
+        const auto& window = played.window;
         const auto click = [&](const QWidget* widget, QPointF at) {
             at = widget->mapTo(&window, at) * window.devicePixelRatio();
-            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            for (const Qt::MouseButtons held : {Qt::LeftButton, Qt::NoButton})
                 QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                    window.windowHandle(), at, at,
-                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                    Qt::LeftButton, type);
+                    window.windowHandle(), at, at, held, Qt::LeftButton,
+                    held ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
         };
         click(window.centralWidget(), played.InView(5, 5));
         click(window.centralWidget(), played.InView(3, 3));
-        const QMenuBar* menu = window.menuBar();
-        click(menu, menu->actionGeometry(played.Command("end")).center());
+        click(window.menuBar(), window.menuBar()->actionGeometry(played.Command("end")).center());
         QCoreApplication::processEvents();
-        QVERIFY(!window.isVisible() && played.desktop.Beeps == 0);
+        QVERIFY(!window.isVisible() && !played.desktop.Beeps);
         QVERIFY(played.Probe(5, 5) == Black && played.Probe(3, 3) == Background);
     }
 
@@ -143,7 +155,7 @@ private slots:
     void theRandomNumbers()
     {
         FixedStartRandom random;
-        std::vector<int> thirds(4);
+        int thirds[4] = {};
         for (int i = 0; i < 30000; ++i)
             ++thirds[std::min(3, int(random.Next() * 3))];
         QVERIFY(std::abs(thirds[0] - 10000) + std::abs(thirds[2] - 10000) < 500 && !thirds[3]);

@@ -7,14 +7,15 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # Everything comes from Debian's own packages, under names that Debian 13
 # and Debian 12 share: the build and the game (with canberra's back end for
 # the desktop's sound server, which the package recommends), then what the
-# test suite adds (benchmarks, a virtual display for the real window, the
-# package's tools), then the checked build's compiler, its sanitizers'
-# runtime and their symbolizer, each of the release's own version.
+# test suite adds (benchmarks, a virtual display for the real window, a
+# sound server for the bell, the package's tools), then the checked build's
+# compiler, its sanitizers' runtime and their symbolizer, each of the
+# release's own version.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
                   fonts-droid-fallback libcanberra-dev libcanberra-pulse libasound2-dev \
                   sound-theme-freedesktop qt6-base-private-dev
-TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils gdb \
-                 lintian appstream
+TEST_PACKAGES := libbenchmark-dev xvfb xauth xdotool pulseaudio imagemagick dpkg-dev file \
+                 desktop-file-utils gdb lintian appstream
 CHECK_PACKAGES := clang libclang-rt-dev llvm
 # What a target needs installed before the build; its prerequisites see the
 # same value, so the build configures with everything the target uses.

@@ -1,7 +1,5 @@
 #include "BellThread.h"
 
-#include "ThemeBell.h"
-
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -12,12 +10,14 @@ struct BellThread::Shared
     std::condition_variable changed;
     bool wanted = false;
     bool closed = false;
+    std::function<bool()> ring;
     std::function<void()> silent;
-    ThemeBell bell;
 };
 
-BellThread::BellThread(std::function<void()> silent) : shared(std::make_shared<Shared>())
+BellThread::BellThread(std::function<bool()> ring, std::function<void()> silent)
+    : shared(std::make_shared<Shared>())
 {
+    shared->ring = std::move(ring);
     shared->silent = std::move(silent);
     std::thread(RingWhenWanted, shared).detach();
 }
@@ -48,7 +48,7 @@ void BellThread::RingWhenWanted(const std::shared_ptr<Shared>& shared)
             return;
         shared->wanted = false;
         lock.unlock();
-        const bool played = shared->bell.Ring();
+        const bool played = shared->ring();
         lock.lock();
         // Once closed, whatever silent reaches may be gone.
         if (!played && !shared->closed)

@@ -3,14 +3,16 @@
 #include <functional>
 #include <memory>
 
-// The theme's bell rung on a thread of its own: a sound server that stalls,
-// or accepts and never answers, holds up only that thread. While a bell is
-// playing, or stuck, at most one more waits; further rings are dropped.
+// A bell rung on a thread of its own: a sound server that stalls, or accepts
+// and never answers, holds up only that thread. While a bell is playing, or
+// stuck, at most one more waits; further rings are dropped.
 class BellThread
 {
 public:
-    // Where the theme cannot sound, silent is called on the bell's thread.
-    explicit BellThread(std::function<void()> silent);
+    // ring plays a bell and says whether it could; where it could not,
+    // silent is called. Both are called on the bell's thread alone, and ring
+    // is destroyed with the thread's state, which may outlive this.
+    BellThread(std::function<bool()> ring, std::function<void()> silent);
     BellThread(const BellThread&) = delete;
     BellThread& operator=(const BellThread&) = delete;
     // Returns at once, also while a bell is stuck.

@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "ThemeBell.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -33,10 +35,11 @@ int WidthForTitle(const QWidget& dialog)
 
 } // namespace
 
-// Where the theme cannot sound, the window system's bell rings, from the
-// window's thread.
+// The sound theme's bell; where it cannot sound, the window system's bell
+// rings, from the window's thread.
 QtPlatform::QtPlatform()
-    : bell([] { QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection); })
+    : bell([theme = std::make_shared<ThemeBell>()] { return theme->Ring(); },
+           [] { QMetaObject::invokeMethod(qApp, &QApplication::beep, Qt::QueuedConnection); })
 {
 }
 

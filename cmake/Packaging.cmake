@@ -91,4 +91,7 @@ else()
 libcanberra0 (>= 0.30), libasound2 (>= 1.0.16)")
 endif()
 
+# cpack dates every file and archive of the package by the last commit.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDate.cmake)
+
 include(CPack)

@@ -22,7 +22,7 @@ CHECK_PACKAGES := clang libclang-rt-dev llvm
 NEEDED = $(BUILD_PACKAGES)
 test bench: NEEDED = $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
-.PHONY: run test test-asan fuzz bench build build-asan clean
+.PHONY: run test test-asan fuzz bench build build-asan reproducible clean
 
 run: build
 	$(BUILD_DIR)/vorodara
@@ -71,6 +71,13 @@ bench: build
 	$(BUILD_DIR)/bench/bench_beep unplayable
 	$(BUILD_DIR)/bench/bench_beep no-card
 	$(BUILD_DIR)/bench/bench_beep stalled
+
+# The package built twice from the same source, in two folders at two
+# times, must come out the same byte for byte; dpkg-dev lists its
+# dependencies as the package test's does.
+reproducible:
+	@scripts/install-packages $(BUILD_PACKAGES) dpkg-dev
+	scripts/reproducible
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

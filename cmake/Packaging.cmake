@@ -82,13 +82,55 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-droid-fallback | fonts-noto-cjk | fonts-
 # native window on Wayland desktops instead of one through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libcanberra-pulse, qt6-wayland")
 
+# Without dpkg-shlibdeps the package depends on the packages that hold the
+# libraries the game links, under the names of the release it is built on
+# (Debian 13 calls Qt's core libqt6core6t64), at least at the versions it
+# was built against.
+function(append_package_holding library)
+    file(REAL_PATH "${library}" file)
+    # Debian 12 records the C library under /lib, which /usr/lib merely is.
+    string(REGEX REPLACE "^/usr/lib/" "/lib/" unmerged "${file}")
+    foreach(path "${file}" "${unmerged}")
+        execute_process(COMMAND dpkg-query -S "${path}" OUTPUT_VARIABLE owner
+                        RESULT_VARIABLE failed ERROR_QUIET)
+        if(NOT failed)
+            break()
+        endif()
+    endforeach()
+    if(failed)
+        message(WARNING "No installed package holds ${file}: the package will not depend on it")
+        return()
+    endif()
+    # As in "libqt6core6t64:amd64: /usr/lib/x86_64-linux-gnu/libQt6Core.so.6.8.2".
+    string(REGEX MATCH "^[^:]+" package "${owner}")
+    string(REGEX MATCH "^[^:]+(:[a-z0-9]+)?" installed "${owner}")
+    execute_process(COMMAND dpkg-query -W -f=\${Version} "${installed}" OUTPUT_VARIABLE version)
+    string(REGEX MATCH "^([0-9]+:)?[0-9.]+" version "${version}")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPENDS}, ${package} (>= ${version})"
+        PARENT_SCOPE)
+endfunction()
+
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-           ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), \
-libcanberra0 (>= 0.30), libasound2 (>= 1.0.16)")
+    set(linked ${SOUND_LINK_LIBRARIES})
+    foreach(target Qt6::Widgets Qt6::Gui Qt6::Core)
+        get_target_property(location ${target} LOCATION)
+        list(APPEND linked ${location})
+    endforeach()
+    # The C++ runtime and the C library, whose package holds libm too.
+    foreach(runtime libstdc++.so.6 libgcc_s.so.1 libc.so.6)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                        OUTPUT_VARIABLE location OUTPUT_STRIP_TRAILING_WHITESPACE)
+        list(APPEND linked ${location})
+    endforeach()
+    foreach(library ${linked})
+        append_package_holding(${library})
+    endforeach()
 endif()
+
+# cpack dates every file and archive of the package by the last commit.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDate.cmake)
 
 include(CPack)

@@ -123,13 +123,10 @@ inline double Seconds(Clock::duration duration)
     return std::chrono::duration<double>(duration).count();
 }
 
-// The yield of the desktop the real window runs on, or one that does
-// nothing.
-inline std::function<void()> YieldOf(bool desktop)
+// The yield of the desktop the real window runs on.
+inline std::function<void()> DesktopYield()
 {
-    if (desktop)
-        return [platform = std::make_shared<QtPlatform>()] { platform->YieldToEvents(); };
-    return [] {};
+    return [platform = std::make_shared<QtPlatform>()] { platform->YieldToEvents(); };
 }
 
 // Runs what registerAll registers on the offscreen platform.

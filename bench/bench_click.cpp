@@ -119,7 +119,7 @@ private:
         now = state;
         desktop = BenchPlatform();
         desktop.Randoms = std::move(randoms);
-        desktop.OnYield = YieldOf(true);
+        desktop.OnYield = DesktopYield();
         QCoreApplication::processEvents();
         if (board.Image() != image)
             qFatal("the board was not put back as it was drawn");

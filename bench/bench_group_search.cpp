@@ -1,6 +1,5 @@
 #include "BoardBench.h"
 #include "FloodFill.h"
-#include "ScanningGroupSearch.h"
 #include "board/GroupSearch.h"
 
 #include <algorithm>
@@ -10,11 +9,9 @@
 #include <vector>
 
 // Group searches on boards drawn by the game itself on a surface of the
-// window's size, side by side: (a) the whole-board scans, (b) the game's
-// ListGroup, (c) a breadth-first flood fill with a visited flag per point,
-// the floor. (b) and (c) run in alternating rounds over the same image, so
-// that their ratio holds on a shared machine. Then TestGroup, with the
-// desktop's yield and without.
+// window's size: (b) the game's ListGroup against (c) a breadth-first flood
+// fill with a visited flag per point, the floor, in alternating rounds over
+// the same image, so that their ratio holds on a shared machine.
 
 namespace {
 
@@ -147,56 +144,6 @@ void RegisterRace(const std::string& name, const std::vector<Search>& searches)
     }))->UseManualTime();
 }
 
-// (a) by itself, then (b) against (c), over the same searches.
-void RegisterSearches(const std::string& position, const std::vector<Search>& searches,
-                      bool slowScans)
-{
-    const std::string name = "Search/" + position;
-    auto* scans = Repeated(benchmark::RegisterBenchmark(
-        (name + "/a:scans").c_str(), [searches](benchmark::State& state) {
-            Found total{0, 0};
-            for (auto _ : state) {
-                total = {0, 0};
-                for (const Search& s : searches) {
-                    const ScannedGroup group =
-                        ScanningGroupSearch(s.Cols, s.Rows, s.Start, [&](int c, int r) {
-                            return ProbeColorAt(*s.Board, c, r) == s.Stone;
-                        });
-                    total.Stones += group.Xs.size();
-                    total.Passes += group.Passes;
-                }
-            }
-            state.counters["stones"] = double(total.Stones);
-            state.counters["passes"] = total.Passes;
-        }));
-    // Seconds a run on the large boards.
-    if (slowScans)
-        scans->Iterations(1)->Repetitions(1);
-    RegisterRace(name + "/b:ListGroup vs c:flood", searches);
-}
-
-// One TestGroup on a snake whose far end is left empty: the whole group is
-// listed, its liberty is found only at the last stones, and nothing is
-// drawn, so every iteration sees the same board.
-void RegisterTestGroup(int cols, int rows, bool desktopYield)
-{
-    const std::vector<Intersection> path = SerpentinePath(cols, rows);
-    auto table = DrawBoard(cols, rows, Without(Along(cols, rows, path, White, Black), path.back()));
-    const std::string name = "TestGroup/snake " + Dimensions(cols, rows)
-                             + (desktopYield ? "/yield:desktop" : "/yield:none");
-    Repeated(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
-        table->desktop.OnYield = YieldOf(desktopYield);
-        const Intersection start = path.front();
-        for (auto _ : state) {
-            table->desktop.Yields = 0;
-            table->game.State.CaptureState = 0;
-            table->game.TestGroup(start.Col, start.Row, White);
-        }
-        state.counters["stones"] = double(table->game.State.GroupX.size());
-        state.counters["passes"] = table->desktop.Yields;
-    }));
-}
-
 // The searches of the computer's three stones, each with the board as it
 // stood then. A search lists its start point alone when its first pass
 // begins; the colour is white for a stone's own group and the capture
@@ -232,14 +179,9 @@ int main(int argc, char** argv)
         static const std::vector<Position> positions{Snake(19, 19), Snake(50, 50), Snake(99, 99),
                                                      Staircase(99), Covered(99)};
         for (const Position& position : positions)
-            RegisterSearches(position.Name, {SearchOf(position)}, position.Name != "snake 19x19");
-        // The largest board the window shows with a grid step of 8 pixels or
-        // more is 98 by 92.
-        for (const auto& [cols, rows] : {std::pair{19, 19}, std::pair{98, 92}, std::pair{99, 99}})
-            for (const bool desktopYield : {false, true})
-                RegisterTestGroup(cols, rows, desktopYield);
+            RegisterRace("Search/" + position.Name + "/b:ListGroup vs c:flood", {SearchOf(position)});
         const auto answered = DrawBoard(99, 99, SnakeTheComputerCaptures(99), "1");
-        RegisterSearches("computer answer " + Dimensions(99, 99), SearchesOfComputerAnswer(answered),
-                         true);
+        RegisterRace("Search/computer answer " + Dimensions(99, 99) + "/b:ListGroup vs c:flood",
+                     SearchesOfComputerAnswer(answered));
     });
 }

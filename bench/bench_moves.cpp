@@ -64,7 +64,7 @@ private:
         drawn->game.State = state;
         drawn->desktop = BenchPlatform();
         drawn->desktop.Randoms = randoms;
-        drawn->desktop.OnYield = YieldOf(true);
+        drawn->desktop.OnYield = DesktopYield();
         // The image is shared with the copy until the next drawing: take
         // the copying out of the timed turn with a point of background in
         // the margin. Every turn sets the pen before it draws.

@@ -55,10 +55,10 @@ build-asan:
 	    -DVORODARA_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j$(JOBS)
 
-# The group searches, whose whole-board scans alone take about a minute,
-# then the moves and the click on the shown window at each device pixel
-# ratio. Then the beep: played, where canberra cannot open, where it opens
-# but cannot play, and against a sound server that never answers.
+# The group searches, then the moves and the click on the shown window at
+# each device pixel ratio. Then the beep: played, where canberra cannot
+# open, where it opens but cannot play, and against a sound server that
+# never answers.
 BENCH_RATIOS := 1 1.5 2
 bench: build
 	$(BUILD_DIR)/bench/bench_group_search

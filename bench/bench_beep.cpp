@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,35 +51,22 @@ const Sound Sounds[] = {
 // one before has had time to finish.
 constexpr auto Settle = std::chrono::milliseconds(50);
 
-// The window's side of a beep, on a bell that has rung before.
-void Beep(benchmark::State& timer)
+// The window's side of a beep (the desktop's Beep) or the bell's thread
+// playing one bell (ThemeBell's Ring), on a bell that has rung before or on
+// a new one, which opens its context as the bell does after a failure.
+template <typename Bell, auto ring> void Ring(benchmark::State& timer, bool newBell)
 {
-    QtPlatform desktop;
-    desktop.Beep();
-    std::this_thread::sleep_for(Settle);
-    for (auto _ : timer) {
-        desktop.Beep();
-        timer.PauseTiming();
-        std::this_thread::sleep_for(Settle);
-        timer.ResumeTiming();
-    }
-}
-
-// The bell's thread playing one bell, on a bell that has played before or
-// on a new one, which opens its context as the bell does after a failure.
-void Play(benchmark::State& timer, bool newBell)
-{
-    auto bell = std::make_unique<ThemeBell>();
+    auto bell = std::make_unique<Bell>();
     if (!newBell) {
-        bell->Ring();
+        std::invoke(ring, *bell);
         std::this_thread::sleep_for(Settle);
     }
     for (auto _ : timer) {
-        bell->Ring();
+        std::invoke(ring, *bell);
         timer.PauseTiming();
         std::this_thread::sleep_for(Settle);
         if (newBell)
-            bell = std::make_unique<ThemeBell>();
+            bell = std::make_unique<Bell>();
         timer.ResumeTiming();
     }
 }
@@ -109,21 +97,19 @@ int main(int argc, char** argv)
         qputenv("PULSE_SERVER", "unix:" + silent.fullServerName().toUtf8());
     }
 
-    const std::string name = "/" + std::string(sound->Name);
-    benchmark::RegisterBenchmark(("Beep" + name).c_str(), Beep)
-        ->Iterations(20)
-        ->Repetitions(9)
-        ->ReportAggregatesOnly(true);
-    // A stalled server never lets them return.
+    const auto add = [name = "/" + std::string(sound->Name)](const char* what, auto ring,
+                                                              bool newBell, int iterations,
+                                                              int repetitions) {
+        benchmark::RegisterBenchmark((what + name).c_str(), ring, newBell)
+            ->Iterations(iterations)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true);
+    };
+    add("Beep", Ring<QtPlatform, &QtPlatform::Beep>, false, 20, 9);
+    // A stalled server never lets the bell's thread return.
     if (!stalls) {
-        benchmark::RegisterBenchmark(("Played" + name).c_str(), Play, false)
-            ->Iterations(20)
-            ->Repetitions(9)
-            ->ReportAggregatesOnly(true);
-        benchmark::RegisterBenchmark(("NewContext" + name).c_str(), Play, true)
-            ->Iterations(10)
-            ->Repetitions(5)
-            ->ReportAggregatesOnly(true);
+        add("Played", Ring<ThemeBell, &ThemeBell::Ring>, false, 20, 9);
+        add("NewContext", Ring<ThemeBell, &ThemeBell::Ring>, true, 10, 5);
     }
 
     benchmark::RunSpecifiedBenchmarks();

@@ -1,79 +1,33 @@
 #include "BoardBench.h"
 #include "FloodFill.h"
-#include "ScanningGroupSearch.h"
 #include "board/GroupSearch.h"
 
 #include <algorithm>
-#include <memory>
+#include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 // Group searches on boards drawn by the game itself on a surface of the
-// window's size, side by side: (a) the whole-board scans, (b) the game's
-// ListGroup, (c) a breadth-first flood fill with a visited flag per point,
-// the floor. (b) and (c) run in alternating rounds over the same image, so
-// that their ratio holds on a shared machine. Then TestGroup, with the
-// desktop's yield and without.
+// window's size: (b) the game's ListGroup against (c) a breadth-first flood
+// fill with a visited flag per point, the floor, in alternating rounds over
+// the same image, so that their ratio holds on a shared machine.
 
 namespace {
 
-// A game whose board was drawn with its own stones, and a group on it.
-struct Position
-{
-    std::string Name;
-    std::shared_ptr<Table> Drawn;
-    Intersection Start;
-    Color Stone;
-};
-
-// A white serpentine between black walls, searched from its end at the
-// bottom right, where it runs up and to the left.
-Position Snake(int cols, int rows)
-{
-    const std::vector<Intersection> path = SerpentinePath(cols, rows);
-    return {"snake " + Dimensions(cols, rows),
-            DrawBoard(cols, rows, Along(cols, rows, path, White, Black)), path.front(), White};
-}
-
-Position Staircase(int side)
-{
-    const std::vector<Intersection> path = StaircasePath(side, side);
-    return {"staircase " + Dimensions(side, side),
-            DrawBoard(side, side, Along(side, side, path, Black, Empty)), path.front(), Black};
-}
-
-// Black everywhere but the top left corner, searched from the opposite one.
-Position Covered(int side)
-{
-    return {"covered " + Dimensions(side, side),
-            DrawBoard(side, side, Without([](int, int) { return Black; }, {1, 1})),
-            {side, side}, Black};
-}
-
-// One group search: the board, its size, where it starts and the colour.
+// One group search: the board as it stood, where it starts and the colour.
 struct Search
 {
-    std::shared_ptr<const Surface> Board;
-    int Cols;
-    int Rows;
+    Surface Board;
+    int Side;
     Intersection Start;
     Color Stone;
 };
 
-Search SearchOf(const Position& position)
+// A search on a board drawn to the picture.
+Search On(int side, const Picture& picture, Intersection start, Color stone)
 {
-    const GameState& state = position.Drawn->game.State;
-    return {std::shared_ptr<const Surface>(position.Drawn, &position.Drawn->board),
-            state.BoardCols, state.BoardRows, position.Start, position.Stone};
+    return {Table(side, picture).board, side, start, stone};
 }
-
-// What one search found: its stones and its passes.
-struct Found
-{
-    std::size_t Stones;
-    int Passes;
-};
 
 // The middle value; the values are reordered.
 double Median(std::vector<double>& values)
@@ -83,56 +37,44 @@ double Median(std::vector<double>& values)
     return *middle;
 }
 
-// One search of each of a position's searches, and its time.
-template <typename SearchOnce> Found TimeAll(const std::vector<Search>& searches, SearchOnce& search,
-                                             double& seconds)
-{
-    Found total{0, 0};
-    const auto begin = Clock::now();
-    for (const Search& s : searches) {
-        const Found found = search(s);
-        total.Stones += found.Stones;
-        total.Passes += found.Passes;
-    }
-    seconds = Seconds(Clock::now() - begin);
-    return total;
-}
-
 // (b) against (c): each iteration is a round of b, c, c, b, so that
 // whichever profits from running second does so as often as the other,
 // and each round gives a ratio. The medians of the rounds are reported,
 // in microseconds a search and as b/c.
-void RegisterRace(const std::string& name, const std::vector<Search>& searches)
+void RegisterRace(const std::string& position, const std::vector<Search>& searches)
 {
+    const std::string name = "Search/" + position + "/b:ListGroup vs c:flood";
     Repeated(benchmark::RegisterBenchmark(name.c_str(), [searches](benchmark::State& state) {
         std::vector<std::int16_t> xs;
         std::vector<std::int16_t> ys;
         std::vector<Intersection> group;
-        auto listGroup = [&](const Search& s) {
-            const int passes =
-                ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {}).Passes;
-            return Found{xs.size(), passes};
+        std::size_t listed = 0;
+        std::size_t flooded = 0;
+        const auto b = [&] {
+            listed = 0;
+            for (const Search& s : searches) {
+                ListGroup(s.Board, s.Side, s.Side, s.Start, s.Stone, xs, ys, [] {});
+                listed += xs.size();
+            }
         };
-        auto flood = [&](const Search& s) {
-            FloodFill(
-                s.Cols, s.Rows, s.Start,
-                [&](int c, int r) { return ProbeColorAt(*s.Board, c, r) == s.Stone; }, group);
-            return Found{group.size(), 0};
+        const auto c = [&] {
+            flooded = 0;
+            for (const Search& s : searches) {
+                FloodFill(s.Side, s.Side, s.Start,
+                          [&](int col, int row) { return ProbeColorAt(s.Board, col, row) == s.Stone; },
+                          group);
+                flooded += group.size();
+            }
         };
         std::vector<double> bs;
         std::vector<double> cs;
         std::vector<double> ratios;
-        Found found{0, 0};
         for (auto _ : state) {
-            double b1 = 0;
-            double c1 = 0;
-            double c2 = 0;
-            double b2 = 0;
-            found = TimeAll(searches, listGroup, b1);
-            const Found flooded = TimeAll(searches, flood, c1);
-            TimeAll(searches, flood, c2);
-            TimeAll(searches, listGroup, b2);
-            if (flooded.Stones != found.Stones)
+            const double b1 = ProcessorSeconds(b);
+            const double c1 = ProcessorSeconds(c);
+            const double c2 = ProcessorSeconds(c);
+            const double b2 = ProcessorSeconds(b);
+            if (flooded != listed)
                 state.SkipWithError("the two searches found different groups");
             state.SetIterationTime(b1 + c1 + c2 + b2);
             bs.push_back((b1 + b2) / 2);
@@ -142,104 +84,54 @@ void RegisterRace(const std::string& name, const std::vector<Search>& searches)
         state.counters["b us"] = Median(bs) * 1e6;
         state.counters["c us"] = Median(cs) * 1e6;
         state.counters["b/c"] = Median(ratios);
-        state.counters["stones"] = double(found.Stones);
-        state.counters["passes"] = found.Passes;
+        state.counters["stones"] = double(listed);
     }))->UseManualTime();
 }
 
-// (a) by itself, then (b) against (c), over the same searches.
-void RegisterSearches(const std::string& position, const std::vector<Search>& searches,
-                      bool slowScans)
+// The searches of the computer's three stones, which capture a black
+// serpentine, each with the board as it stood then. A search lists its
+// start point alone when its first pass begins; the colour is white for a
+// stone's own group and the capture colour for the groups around it. The
+// passes of (b) must add up to the yields of the turn.
+std::vector<Search> SearchesOfComputerAnswer(int side)
 {
-    const std::string name = "Search/" + position;
-    auto* scans = Repeated(benchmark::RegisterBenchmark(
-        (name + "/a:scans").c_str(), [searches](benchmark::State& state) {
-            Found total{0, 0};
-            for (auto _ : state) {
-                total = {0, 0};
-                for (const Search& s : searches) {
-                    const ScannedGroup group =
-                        ScanningGroupSearch(s.Cols, s.Rows, s.Start, [&](int c, int r) {
-                            return ProbeColorAt(*s.Board, c, r) == s.Stone;
-                        });
-                    total.Stones += group.Xs.size();
-                    total.Passes += group.Passes;
-                }
-            }
-            state.counters["stones"] = double(total.Stones);
-            state.counters["passes"] = total.Passes;
-        }));
-    // Seconds a run on the large boards.
-    if (slowScans)
-        scans->Iterations(1)->Repetitions(1);
-    RegisterRace(name + "/b:ListGroup vs c:flood", searches);
-}
-
-// One TestGroup on a snake whose far end is left empty: the whole group is
-// listed, its liberty is found only at the last stones, and nothing is
-// drawn, so every iteration sees the same board.
-void RegisterTestGroup(int cols, int rows, bool desktopYield)
-{
-    const std::vector<Intersection> path = SerpentinePath(cols, rows);
-    auto table = DrawBoard(cols, rows, Without(Along(cols, rows, path, White, Black), path.back()));
-    const std::string name = "TestGroup/snake " + Dimensions(cols, rows)
-                             + (desktopYield ? "/yield:desktop" : "/yield:none");
-    Repeated(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
-        table->desktop.OnYield = YieldOf(desktopYield);
-        const Intersection start = path.front();
-        for (auto _ : state) {
-            table->desktop.Yields = 0;
-            table->game.State.CaptureState = 0;
-            table->game.TestGroup(start.Col, start.Row, White);
-        }
-        state.counters["stones"] = double(table->game.State.GroupX.size());
-        state.counters["passes"] = table->desktop.Yields;
-    }));
-}
-
-// The searches of the computer's three stones, each with the board as it
-// stood then. A search lists its start point alone when its first pass
-// begins; the colour is white for a stone's own group and the capture
-// colour for the groups around it. The passes of (b) must add up to the
-// yields of the turn.
-std::vector<Search> SearchesOfComputerAnswer(std::shared_ptr<Table> table)
-{
+    Table table(side, Without(Snake(side, Black), {side, side}), QStringLiteral("1"));
+    const GameState& state = table.game.State;
     std::vector<Search> searches;
-    const GameState& state = table->game.State;
-    table->desktop.Randoms = {ThreeStones};
-    table->desktop.OnYield = [&] {
+    table.desktop.OnYield = [&] {
         if (state.GroupX.size() == 1)
-            searches.push_back({std::make_shared<const Surface>(table->board), state.BoardCols,
-                                state.BoardRows, {state.GroupX[0], state.GroupY[0]},
-                                state.CaptureState == 1 ? White : state.CaptureColor});
+            searches.push_back({table.board, side, {state.GroupX[0], state.GroupY[0]},
+                                state.CaptureState == Capture::OwnGroup ? White : state.CaptureColor});
     };
-    table->game.ComputerTurn();
+    table.game.ComputerTurn();
     int passes = 0;
     std::vector<std::int16_t> xs;
     std::vector<std::int16_t> ys;
     for (const Search& s : searches)
-        passes += ListGroup(*s.Board, s.Cols, s.Rows, s.Start, s.Stone, xs, ys, [] {}).Passes;
-    if (passes != table->desktop.Yields)
+        passes += ListGroup(s.Board, side, side, s.Start, s.Stone, xs, ys, [] {}).Passes;
+    if (passes != table.desktop.Yields)
         qFatal("the searches of the computer's answer were not all recorded");
     return searches;
 }
 
 } // namespace
 
+// Searched from the bottom right corner: a white serpentine between black
+// walls, where it runs up and to the left, a black staircase, and black
+// everywhere but the top left corner.
 int main(int argc, char** argv)
 {
     return RunOffscreen(argc, argv, [] {
-        static const std::vector<Position> positions{Snake(19, 19), Snake(50, 50), Snake(99, 99),
-                                                     Staircase(99), Covered(99)};
-        for (const Position& position : positions)
-            RegisterSearches(position.Name, {SearchOf(position)}, position.Name != "snake 19x19");
-        // The largest board the window shows with a grid step of 8 pixels or
-        // more is 98 by 92.
-        for (const auto& [cols, rows] : {std::pair{19, 19}, std::pair{98, 92}, std::pair{99, 99}})
-            for (const bool desktopYield : {false, true})
-                RegisterTestGroup(cols, rows, desktopYield);
-        const auto answered = DrawBoard(99, 99, SnakeTheComputerCaptures(99), "1");
-        RegisterSearches("computer answer " + Dimensions(99, 99), SearchesOfComputerAnswer(answered),
-                         true);
+        for (const int side : {19, 50, 99})
+            RegisterRace("snake " + Dimensions(side),
+                         {On(side, Snake(side, White), {side, side}, White)});
+        const int side = 99;
+        const Intersection corner{side, side};
+        const std::string size = " " + Dimensions(side);
+        RegisterRace("staircase" + size,
+                     {On(side, Along(side, StaircasePath(side), Black, Empty), corner, Black)});
+        RegisterRace("covered" + size,
+                     {On(side, Without([](int, int) { return Black; }, {1, 1}), corner, Black)});
+        RegisterRace("computer answer" + size, SearchesOfComputerAnswer(side));
     });
 }

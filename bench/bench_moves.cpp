@@ -1,10 +1,8 @@
 #include "BoardBench.h"
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 // Whole moves on a 99 by 99 board drawn by the game itself on a surface of
@@ -15,41 +13,34 @@
 
 namespace {
 
-// A game to play one turn on, put back as it was drawn before every
-// iteration; only the turn is timed.
-class Replay
+constexpr int Side = 99;
+
+// A game to play one turn on, put back as it was drawn before every turn.
+struct Replay : Table
 {
-public:
-    explicit Replay(std::shared_ptr<Table> drawn)
-        : drawn(std::move(drawn)), board(this->drawn->board), state(this->drawn->game.State)
+    explicit Replay(const Picture& picture, const QString& mode = QString())
+        : Table(Side, picture, mode), drawn(board), drawnState(game.State)
     {
     }
 
-    template <typename Turn> void Run(benchmark::State& timer, std::deque<float> randoms, Turn turn)
+    void Restore()
     {
-        int yields = 0;
-        int beeps = 0;
-        for (auto _ : timer) {
-            Restore(randoms);
-            const auto begin = Clock::now();
-            turn(drawn->game);
-            const auto end = Clock::now();
-            timer.SetIterationTime(Seconds(end - begin));
-            yields = drawn->desktop.Yields;
-            beeps = drawn->desktop.Beeps;
-        }
-        timer.counters["yields"] = yields;
-        timer.counters["beeps"] = beeps;
-        timer.counters["stones before"] = StonesOn(board, state);
-        timer.counters["stones after"] = StonesOn(drawn->board, state);
-        timer.counters["pixels changed"] = PixelsChanged();
+        board = drawn;
+        game.State = drawnState;
+        desktop = BenchPlatform();
+        desktop.OnYield = DesktopYield();
+        // The image is shared with the copy until the next drawing: take
+        // the copying out of the timed turn with a point of background in
+        // the margin. Every turn sets the pen before it draws.
+        board.SetPenColor(Empty);
+        board.DrawLine(0.5f, 0.5f, 0.5f, 0.5f);
     }
 
     // The pixels the last turn changed.
     int PixelsChanged() const
     {
-        const QImage before = board.Image();
-        const QImage after = drawn->board.Image();
+        const QImage before = drawn.Image();
+        const QImage after = board.Image();
         int changed = 0;
         for (int y = 0; y < before.height(); ++y)
             for (int x = 0; x < before.width(); ++x)
@@ -57,83 +48,52 @@ public:
         return changed;
     }
 
-private:
-    void Restore(const std::deque<float>& randoms)
-    {
-        drawn->board = board;
-        drawn->game.State = state;
-        drawn->desktop = BenchPlatform();
-        drawn->desktop.Randoms = randoms;
-        drawn->desktop.OnYield = YieldOf(true);
-        // The image is shared with the copy until the next drawing: take
-        // the copying out of the timed turn with a point of background in
-        // the margin. Every turn sets the pen before it draws.
-        drawn->board.SetPenColor(Empty);
-        drawn->board.DrawLine(0.5f, 0.5f, 0.5f, 0.5f);
-    }
-
-    std::shared_ptr<Table> drawn;
-    Surface board;
-    GameState state;
+    Surface drawn;
+    GameState drawnState;
 };
 
-// A plain fill of as many pixels as the replay's last turn changed.
-void RegisterFloor(const std::string& name, std::shared_ptr<const Replay> replay)
+// The turn, replayed, then a plain fill of as many pixels as it changed.
+void RegisterTurn(const std::string& name, std::shared_ptr<Replay> replay,
+                  std::function<void(Game&)> turn)
 {
+    Repeated(benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& timer) {
+        TimeTurns(timer, [&] { replay->Restore(); }, [&] { turn(replay->game); });
+        timer.counters["stones after"] = StonesOn(replay->board, Side);
+        timer.counters["pixels changed"] = replay->PixelsChanged();
+    }))->UseManualTime()->Iterations(20);
     Repeated(benchmark::RegisterBenchmark(("Floor/fill as " + name).c_str(),
                                           [replay](benchmark::State& timer) {
         std::vector<QRgb> pixels(std::size_t(replay->PixelsChanged()));
         QRgb color = 0;
-        for (auto _ : timer) {
-            const auto begin = Clock::now();
+        TimeTurns(timer, [] {}, [&] {
             std::fill(pixels.begin(), pixels.end(), ++color);
             benchmark::DoNotOptimize(pixels.data());
             benchmark::ClobberMemory();
-            timer.SetIterationTime(Seconds(Clock::now() - begin));
-        }
+        });
         timer.counters["pixels"] = double(pixels.size());
     }))->UseManualTime();
 }
 
-// A click by black that captures a huge white group, with the window's
-// yields: a serpentine between black walls whose end at the bottom right
-// is the last liberty, or the whole board but that point.
-void RegisterHumanMoves(int side)
-{
-    const Intersection corner{side, side};
-    const std::string size = Dimensions(side, side);
-    const auto snake = std::make_shared<Replay>(DrawBoard(side, side, SnakeBlackCaptures(side)));
-    const auto covered = std::make_shared<Replay>(
-        DrawBoard(side, side, Without([](int, int) { return White; }, corner)));
-    for (const auto& [name, replay] : {std::pair{"HumanMove/captures snake " + size, snake},
-                                       std::pair{"HumanMove/captures covered " + size, covered}}) {
-        Repeated(benchmark::RegisterBenchmark(name.c_str(), [replay, corner](benchmark::State& timer) {
-            replay->Run(timer, {}, [corner](Game& game) {
-                game.MouseRelease(float(corner.Col), float(corner.Row));
-            });
-        }))->UseManualTime()->Iterations(20);
-        RegisterFloor(name, replay);
-    }
-}
-
-// A whole answer of the computer, three stones, that captures a snake.
-void RegisterComputerAnswer(int side)
-{
-    const auto replay =
-        std::make_shared<Replay>(DrawBoard(side, side, SnakeTheComputerCaptures(side), "1"));
-    const std::string name = "ComputerAnswer/captures snake " + Dimensions(side, side);
-    Repeated(benchmark::RegisterBenchmark(name.c_str(), [replay](benchmark::State& timer) {
-        replay->Run(timer, {ThreeStones}, [](Game& game) { game.ComputerTurn(); });
-    }))->UseManualTime()->Iterations(20);
-    RegisterFloor(name, replay);
-}
-
 } // namespace
 
+// Black captures a huge white group at the bottom right corner, its last
+// liberty: a serpentine between black walls, or the whole board but that
+// point. The computer's first stone, one of three, has to be drawn at
+// random until it lands on the one empty point of the board, and captures
+// a black serpentine there.
 int main(int argc, char** argv)
 {
     return RunOffscreen(argc, argv, [] {
-        RegisterHumanMoves(99);
-        RegisterComputerAnswer(99);
+        const Intersection corner{Side, Side};
+        const auto click = [](Game& game) { game.MouseRelease(float(Side), float(Side)); };
+        const std::string size = " " + Dimensions(Side);
+        RegisterTurn("HumanMove/captures snake" + size,
+                     std::make_shared<Replay>(Without(Snake(Side, White), corner)), click);
+        RegisterTurn("HumanMove/captures covered" + size,
+                     std::make_shared<Replay>(Without([](int, int) { return White; }, corner)),
+                     click);
+        RegisterTurn("ComputerAnswer/captures snake" + size,
+                     std::make_shared<Replay>(Without(Snake(Side, Black), corner), "1"),
+                     [](Game& game) { game.ComputerTurn(); });
     });
 }

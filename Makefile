@@ -42,7 +42,11 @@ test-asan: build-asan
 # Arbitrary answers against the size prompts for a bounded time. Inputs of
 # up to a kilobyte: the seeds' answers of 10,000 characters made libFuzzer
 # try inputs of 30 kilobytes, at less than half the runs a minute (the
-# answers test replays those seeds whole).
+# answers test replays those seeds whole). The runs also follow what
+# libFuzzer makes: an answer of 3276699 draws 32,865 grid lines, nearly all
+# off the image. Of one build, alternated in one sitting, -seed=2 ran 83,428
+# inputs in 20 s and -seed=3 40,786; after a minute their corpora held 10
+# and 39 inputs that take a millisecond or more.
 fuzz: build-asan
 	mkdir -p $(ASAN_DIR)/fuzz-corpus
 	$(ASAN_DIR)/tests/fuzz/fuzz_answers -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=1024 \

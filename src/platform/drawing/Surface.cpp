@@ -54,22 +54,21 @@ void Surface::Clear()
 
 void Surface::DrawLine(float x1, float y1, float x2, float y2)
 {
-    Paint({Shape::Line, penWidth, x1, y1, x2, y2});
+    Paint(lastShape.emplace(Shape{Shape::Line, penWidth, x1, y1, x2, y2}));
 }
 
 void Surface::DrawCircle(float x, float y, float radius)
 {
-    Paint({Shape::Circle, penWidth, x, y, radius, radius});
+    Paint(lastShape.emplace(Shape{Shape::Circle, penWidth, x, y, radius, radius}));
 }
 
 void Surface::DrawRoundDot(float x, float y, float radius)
 {
-    Paint({Shape::RoundDot, penWidth, x, y, radius, radius});
+    Paint(lastShape.emplace(Shape{Shape::RoundDot, penWidth, x, y, radius, radius}));
 }
 
 void Surface::Paint(const Shape& shape)
 {
-    lastShape = shape;
     const bool stamped = stamps && stamps->LayDown(shape, open.Pixels(), pen, fill);
     if (!stamped && shapes->Reach(shape).intersects(QRectF(open.Image().rect())))
         shapes->Paint(open.Painter(), shape, pen, fill);

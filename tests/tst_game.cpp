@@ -17,8 +17,8 @@
 namespace {
 
 // One window and the boards played in it in turn, first all against the
-// computer, then all by two players, and so on; how many games of how many
-// releases. A full board is filled with white but the last two points of its
+// computer, then all by two players, and so on, each mode answer in turn;
+// how many games of how many releases. A full board is filled with white but the last two points of its
 // last row, and black plays beside the corner: the computer's only point.
 struct Setup
 {
@@ -54,6 +54,10 @@ const Setup Setups[] = {
     // black stones stand; black takes every white stone at once.
     {"10599", {"10599"}, 1, 2, true},
 };
+
+// Mode answers that choose the game against the computer, and two players.
+const QStringList Computer = {"1", "1.0", "+1", " 1 ", "1e0", "01"};
+const QStringList TwoPlayers = {"1.5", "2", "", "one", "1x"};
 
 // Releases land this far from their point at most, well inside the half
 // step that still rounds to it, or exactly halfway, one in this many.
@@ -202,7 +206,8 @@ private:
                 QString("setup %1 with %2 stamps, game %3, release ").arg(row).arg(stamps).arg(game);
             at = atGame + "0: ";
             if (game > 0) {
-                desktop.Answers = {size, computer ? "1" : "2"};
+                const QStringList& modes = computer ? Computer : TwoPlayers;
+                desktop.Answers = {size, modes[game % modes.size()]};
                 played.Command("Start")->trigger();
                 COMPARE_AT(desktop.Prompts.end()[-4], setup.Boards[(game - 1) % setup.Boards.size()]);
             }

@@ -18,8 +18,9 @@ namespace {
 
 // One window and the boards played in it in turn, first all against the
 // computer, then all by two players, and so on, each mode answer in turn;
-// how many games of how many releases. A full board is filled with white but the last two points of its
-// last row, and black plays beside the corner: the computer's only point.
+// how many games of how many releases. A full board is filled with white,
+// but for pairs of dead black stones and the last two points of its last
+// row, and black plays beside the corner: the computer's only point.
 struct Setup
 {
     const char* Window;
